@@ -2,14 +2,27 @@
 // value 0, no final inversion (the check value of "123456789" is 0xBB3D).
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
 
 namespace arc {
 
+constexpr std::array<std::uint16_t, 256> make_crc16_table()
+{
+    std::array<std::uint16_t, 256> table{};
+    for (unsigned i = 0; i < 256; ++i) {
+        unsigned crc = i;
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc & 1) ? (crc >> 1) ^ 0xA001 : crc >> 1;
+        table[i] = static_cast<std::uint16_t>(crc);
+    }
+    return table;
+}
+
 // The byte-wise table: crc = crc16_table[(crc ^ byte) & 0xFF] ^ (crc >> 8).
-extern const std::uint16_t crc16_table[256];
+inline constexpr std::array<std::uint16_t, 256> crc16_table = make_crc16_table();
 
 // Updates `crc` over one byte.
 inline std::uint16_t crc16_update(std::uint16_t crc, std::uint8_t byte)

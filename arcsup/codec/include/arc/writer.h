@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <vector>
 
@@ -12,7 +13,8 @@ namespace arc {
 // A sink of bytes for the decoders (a member's uncompressed data) and for
 // the encoders (a member's compressed data).
 //
-// A derived class supplies the buffer to the constructor and overrides
+// A derived class supplies the buffer (at least one byte) to the constructor
+// and overrides
 // flush(), which receives every full buffer and, on finish(), the last part.
 // flush() returns false on an I/O failure: the writer is then failed, the
 // codec stops at its next check with a write-failure status, and later bytes
@@ -31,7 +33,16 @@ public:
             make_room();
         *cur_++ = byte;
     }
-    void write(const std::uint8_t* data, std::size_t size);
+    void write(const std::uint8_t* data, std::size_t size)
+    {
+        if (size <= static_cast<std::size_t>(end_ - cur_)) [[likely]] {
+            if (size != 0)
+                std::memcpy(cur_, data, size);
+            cur_ += size;
+            return;
+        }
+        write_slow(data, size);
+    }
     void write(std::span<const std::uint8_t> data) { write(data.data(), data.size()); }
 
     // Hands the buffered bytes to flush(); false when this or an earlier
@@ -60,6 +71,7 @@ protected:
 
 private:
     void make_room();
+    void write_slow(const std::uint8_t* data, std::size_t size);
 
     std::uint8_t* begin_;
     std::uint8_t* cur_;
@@ -86,6 +98,7 @@ protected:
 private:
     std::vector<std::uint8_t>& out_;
     std::uint64_t limit_;
+    std::uint64_t appended_ = 0;
     std::uint8_t buffer_[16384];
 };
 

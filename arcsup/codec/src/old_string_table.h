@@ -1,0 +1,51 @@
+// The fixed 12-bit string table of the old crunched methods 5, 6 and 7, where
+// a code is the position of its entry and positions come from a hash.
+#pragma once
+
+#include <cstdint>
+
+namespace arc::detail {
+
+enum class OldHash {
+    mid_square,   // methods 5 and 6
+    multiplicative,  // method 7
+};
+
+class OldStringTable {
+public:
+    static constexpr int size = 4096;
+    static constexpr std::uint16_t none = 0xFFFF;
+    static constexpr int stack_size = 4095;
+
+    struct Entry {
+        std::uint16_t predecessor;
+        std::uint16_t next;  // collision chain; 0 ends it
+        std::uint8_t follower;
+        std::uint8_t used;
+    };
+
+    // Empties the table and enters the 256 single bytes; 3840 entries remain.
+    void start(OldHash hash);
+    // Enters (predecessor, follower) when entries remain.
+    void enter_if_room(std::uint16_t predecessor, std::uint8_t follower)
+    {
+        if (remaining_ > 0) {
+            enter(predecessor, follower);
+            --remaining_;
+        }
+    }
+    const Entry& operator[](unsigned code) const { return entries_[code & (size - 1)]; }
+
+    std::uint8_t* stack() { return stack_; }
+
+private:
+    void enter(std::uint16_t predecessor, std::uint8_t follower);
+    unsigned slot_for(std::uint16_t predecessor, std::uint8_t follower) const;
+
+    Entry entries_[size];
+    std::uint8_t stack_[stack_size];
+    OldHash hash_ = OldHash::mid_square;
+    int remaining_ = 0;
+};
+
+} // namespace arc::detail
