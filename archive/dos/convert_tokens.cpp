@@ -55,6 +55,11 @@ NameColumn name_column(std::string_view separator_line) {
     return {width, size_end};
 }
 
+// Where `token`, a piece of `line`, ends within the line.
+std::size_t end_of(std::string_view token, std::string_view line) {
+    return static_cast<std::size_t>(token.data() + token.size() - line.data());
+}
+
 // The name of a line that stands alone above its detail line: the line up to
 // a TAB or CR, without trailing blanks.
 std::string_view whole_line_name(std::string_view line) {
@@ -77,7 +82,7 @@ std::optional<std::string_view> column_name(std::string_view line, NameColumn co
     std::array<std::string_view, 2> inside{};
     if (read_tokens(line.substr(0, column.width), inside) < 2) return std::nullopt;
     const std::string_view size = TokenReader(line.substr(column.width)).next();
-    if (size.empty() || static_cast<std::size_t>(size.data() + size.size() - line.data()) != column.size_end) {
+    if (size.empty() || end_of(size, line) != column.size_end) {
         return std::nullopt;
     }
     return whole_line_name(line.substr(0, column.width));
@@ -92,7 +97,7 @@ void write_row(std::string_view name, std::string_view details, ListingWriter& o
 void write_six_tokens(std::string_view line, ListingWriter& out) {
     TokenReader reader(line);
     const std::string_view name = reader.next();
-    write_row(name, line.substr(static_cast<std::size_t>(name.data() + name.size() - line.data())), out);
+    write_row(name, line.substr(end_of(name, line)), out);
 }
 
 }  // namespace
