@@ -37,7 +37,7 @@ protected:
                      const char* sleep_seconds = nullptr) {
         std::string script = bin() + name;
         std::ofstream out(script);
-        out << "#!/bin/sh\n"
+        out << "#!/bin/sh\nPATH=/usr/bin:/bin\n"
             << "{ printf '%s' \"$PWD\"; for a in \"$@\"; do printf '|%s' \"$a\"; done; echo; } >> '"
             << log_path() << "'\n"
             << "cat <<'__END__'\n" << output << "__END__\n";
