@@ -1,15 +1,20 @@
+#include <algorithm>
+
 #include "decoders.h"
 #include "repeat_expander.h"
 
 namespace arc::detail {
 
+// Works in slices so that a failed writer stops the expansion soon.
 DecodeStatus decode_packed(Reader& in, Writer& out)
 {
+    constexpr std::size_t slice = 4096;
     RepeatExpander expander(out);
     for (auto block = in.available(); !block.empty() && !out.failed(); block = in.available()) {
-        for (std::uint8_t byte : block)
+        const auto part = block.first(std::min(block.size(), slice));
+        for (std::uint8_t byte : part)
             expander.put(byte);
-        in.consume(block.size());
+        in.consume(part.size());
     }
     return end_status(in, out);
 }
