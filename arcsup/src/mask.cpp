@@ -20,10 +20,13 @@ std::string expand_star(std::string part, std::size_t width) {
     return part;
 }
 
+// Names longer than 8.3 (stored by other systems) are compared in full; a
+// mask part that fills its width and ends in '?' stands for any longer rest.
 bool part_matches(const std::string& mask, const std::string& name, std::size_t width) {
     const std::size_t length = std::max({mask.size(), name.size(), width});
+    const bool open_end = mask.size() >= width && mask.back() == '?';
     for (std::size_t i = 0; i < length; ++i) {
-        const char m = i < mask.size() ? mask[i] : ' ';
+        const char m = i < mask.size() ? mask[i] : (open_end ? '?' : ' ');
         const char n = i < name.size() ? name[i] : ' ';
         if (m != '?' && m != n) return false;
     }

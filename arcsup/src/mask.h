@@ -6,7 +6,8 @@
 // extension, a leading dot the name part "*". A '*' in the name part becomes
 // '?' up to the 8th character and ends the part; in the extension part up to
 // the 3rd. Two parts match when, padded with blanks to the same length (at
-// least 8 and 3), each position holds the same character or '?' in the mask.
+// least 8 and 3), each position holds the same character or '?' in the mask;
+// a mask part that fills its width and ends in '?' also matches longer parts.
 #include <string>
 #include <string_view>
 
