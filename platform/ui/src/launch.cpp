@@ -1,6 +1,8 @@
 #include "platform/ui/launch.h"
 
 #include <QCoreApplication>
+#include <QProcess>
+#include <QStringList>
 #include <cerrno>
 
 #include "platform/ui/association.h"
@@ -24,6 +26,15 @@ std::unique_ptr<Process> start_program(const std::vector<std::string>& argv, int
 
 void wait_processing_events(Process& process, int slice_ms) {
     while (!process.wait(slice_ms)) QCoreApplication::processEvents();
+}
+
+bool start_detached(const std::vector<std::string>& argv) {
+    if (argv.empty()) return false;
+    std::optional<std::string> program = find_program(argv[0]);
+    if (!program) return false;
+    QStringList arguments;
+    for (std::size_t i = 1; i < argv.size(); ++i) arguments << QString::fromLocal8Bit(argv[i].c_str());
+    return QProcess::startDetached(QString::fromLocal8Bit(program->c_str()), arguments);
 }
 
 bool run_program_and_wait(const std::vector<std::string>& argv) {

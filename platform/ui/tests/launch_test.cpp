@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <chrono>
+#include <thread>
 
 #include "fake_xdg.h"
 #include "platform/ui/launch.h"
@@ -56,4 +57,16 @@ TEST(WaitCursor, SetAndRestored) {
         ASSERT_NE(QApplication::overrideCursor(), nullptr);
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(Launch, DetachedProgramsKeepRunningOnTheirOwn) {
+    FakeXdg& xdg = *fake_xdg_tree;
+    xdg.reset();
+    xdg.program("detached");
+    ASSERT_TRUE(start_detached({"detached", "/a b"}));
+    for (int i = 0; i < 100 && xdg.runs("detached").empty(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(xdg.runs("detached"), (std::vector<std::string>{"1|/a b"}));
+    EXPECT_FALSE(start_detached({"no-such-program-here"}));
+    EXPECT_FALSE(start_detached({}));
 }

@@ -19,6 +19,10 @@ PLATFORM_UI_API std::unique_ptr<Process> start_program(const std::vector<std::st
 // that are pending after each slice be processed.
 PLATFORM_UI_API void wait_processing_events(Process& process, int slice_ms = 200);
 
+// Starts the program and leaves it running on its own (it outlives this
+// process); false when it could not start.
+PLATFORM_UI_API bool start_detached(const std::vector<std::string>& argv);
+
 // start_program, then wait_processing_events; false when it could not start.
 PLATFORM_UI_API bool run_program_and_wait(const std::vector<std::string>& argv);
 
