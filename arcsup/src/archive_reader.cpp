@@ -55,6 +55,11 @@ std::span<const std::uint8_t> ArchiveReader::window(std::size_t limit) {
 }
 
 bool ArchiveReader::seek(std::uint64_t position) {
+    // Within the loaded block (small members): no reload needed.
+    if (position >= block_start_ && position - block_start_ < loaded_) {
+        used_ = static_cast<std::size_t>(position - block_start_);
+        return true;
+    }
     block_start_ = position;
     used_ = loaded_ = 0;
     if (position >= size_) return true;

@@ -32,8 +32,9 @@ public:
     // Marks `count` bytes of the last window as delivered.
     void consume(std::size_t count) { used_ += count; }
 
-    // Moves the read position (absolute, or forward from the current one)
-    // and reloads the buffer there; false when the file cannot be read.
+    // Moves the read position (absolute, or forward from the current one),
+    // reloading the buffer there unless the position lies in the loaded
+    // block; false when the file cannot be read.
     bool seek(std::uint64_t position);
     bool skip(std::uint64_t count) { return seek(position() + count); }
 
