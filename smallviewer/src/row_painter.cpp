@@ -33,7 +33,11 @@ ColumnPositions column_positions(int average_char_width) {
 
 FontMeasure measure_font(const QFont& font, QPaintDevice* device) {
     QFontMetrics metrics(font, device);
-    return {metrics.height() + internal_leading(font, device, metrics), metrics.averageCharWidth()};
+    // The listing's fields are mostly digits; in today's proportional faces
+    // digits are wider than the font's average, which would cut dates and
+    // sizes, so a digit's width counts when it is the larger.
+    const int average = std::max(metrics.averageCharWidth(), metrics.horizontalAdvance(QLatin1Char('0')));
+    return {metrics.height() + internal_leading(font, device, metrics), average};
 }
 
 RowColors selected_colors(const QPalette& p) {

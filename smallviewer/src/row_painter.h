@@ -20,7 +20,7 @@ int mul_div(int a, int b, int c);
 
 struct FontMeasure {
     int line_height;         // font height plus internal leading
-    int average_char_width;
+    int average_char_width;  // the average, or a digit's width when wider
 };
 FontMeasure measure_font(const QFont& font, QPaintDevice* device);
 
