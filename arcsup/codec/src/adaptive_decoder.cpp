@@ -82,31 +82,46 @@ private:
 
 void start_table(AdaptiveTables& t, int limit)
 {
-    for (int code = 0; code < 256; ++code) {
-        t.prefix[code] = 0;
-        t.suffix[code] = static_cast<std::uint8_t>(code);
+    for (unsigned code = 0; code < 256; ++code) {
+        t.entry[code] = code << 16;
+        t.length[code] = 1;
     }
     // Entries are written before they are read in valid data; emptying them
     // keeps damaged data from seeing a previous member's strings.
-    std::memset(t.prefix + 256, 0, sizeof(t.prefix[0]) * (limit - 256));
-    std::memset(t.suffix + 256, 0, sizeof(t.suffix[0]) * (limit - 256));
+    std::memset(t.entry + 256, 0, sizeof(t.entry[0]) * (limit - 256));
+    std::memset(t.length + 256, 0, sizeof(t.length[0]) * (limit - 256));
+    std::memset(t.position + 256, 0, sizeof(t.position[0]) * (limit - 256));
 }
 
-void put_string(DirectOutput& output, const std::uint8_t* data, int size)
+// Writes the `size` bytes of the string of `code` to dst[0..size) along its
+// prefix chain; used when the string's earlier copy is no longer kept.
+bool spell(const AdaptiveTables& t, unsigned code, std::uint8_t* dst, unsigned size)
 {
-    output.out.write(data, static_cast<std::size_t>(size));
+    unsigned i = size;
+    while (code >= 256) {
+        if (i <= 1)
+            return false;
+        const std::uint32_t e = t.entry[code];
+        dst[--i] = static_cast<std::uint8_t>(e >> 16);
+        code = e & 0xFFFF;
+    }
+    if (i != 1)
+        return false;
+    dst[0] = static_cast<std::uint8_t>(code);
+    return true;
 }
 
-void put_string(RepeatExpander& output, const std::uint8_t* data, int size)
-{
-    for (int i = 0; i < size; ++i)
-        output.put(data[i]);
-}
-
+// Codes are checked so that every string is the one its entry was made from:
+// a code must be below the next free code or equal to it (then it is the old
+// string followed by its own first byte), and the code after a clear must be
+// a byte, as every compressor writes it. Entries then name only entries made
+// before them since the last clear, prefix chains cannot loop, and a string
+// equals its earlier copy.
 template <class Output>
-DecodeStatus decode_codes(Reader& in, Writer& out, AdaptiveTables& t, AdaptiveCodes& codes,
-                          Output output)
+DecodeStatus decode_codes(Reader& in, Writer& out, AdaptiveTables& t, StringHistory& history,
+                          AdaptiveCodes& codes, Output output)
 {
+    history.start();
     int next_free = first_free_code;
     int old_code = codes.next(next_free);
     if (old_code < 0)
@@ -114,46 +129,57 @@ DecodeStatus decode_codes(Reader& in, Writer& out, AdaptiveTables& t, AdaptiveCo
     if (old_code >= 256)
         return DecodeStatus::bad_code;
     std::uint8_t last = static_cast<std::uint8_t>(old_code);
+    std::uint64_t old_position = history.end_position();
+    *history.reserve() = last;
+    history.commit(1);
     output.put(last);
 
-    std::uint8_t* const stack = t.stack;
     for (int code = codes.next(next_free); code >= 0; code = codes.next(next_free)) {
         if (code == clear_code) {
-            for (int c = 0; c < 256; ++c)
-                t.prefix[c] = 0;
             codes.clear();
+            history.start();
             next_free = clear_code;
             code = codes.next(next_free);
             if (code < 0)
                 break;
+            if (code >= 256)
+                return DecodeStatus::bad_code;
         }
         const int incoming = code;
-        int top = AdaptiveTables::stack_size;
-        // The code being defined by this very step: the old string followed
-        // by its own first byte.
+        unsigned extra = 0;
         if (code >= next_free) {
             if (code > next_free || next_free >= codes.limit())
                 return DecodeStatus::bad_code;
-            stack[--top] = last;
             code = old_code;
+            extra = 1;
         }
-        while (code >= 256) {
-            if (top == 0)
-                return DecodeStatus::stack_overflow;
-            stack[--top] = t.suffix[code];
-            code = t.prefix[code];
-        }
-        if (top == 0)
+        const unsigned size = t.length[code] + extra;
+        if (size > static_cast<unsigned>(AdaptiveTables::stack_size))
             return DecodeStatus::stack_overflow;
-        last = static_cast<std::uint8_t>(code);
-        stack[--top] = last;
-        put_string(output, stack + top, AdaptiveTables::stack_size - top);
+        // Only strings that later entries can name are kept.
+        const bool keep = next_free < codes.limit();
+        std::uint8_t* const dst = keep ? history.reserve() : t.stack;
+        if (code < 256)
+            dst[0] = static_cast<std::uint8_t>(code);
+        else if (!history.copy(t.position[code], size - extra, dst) &&
+                 !spell(t, static_cast<unsigned>(code), dst, size - extra))
+            return DecodeStatus::stack_overflow;
+        if (extra)
+            dst[size - 1] = last;
+        last = dst[0];
+        const std::uint64_t position = history.end_position();
+        if (keep)
+            history.commit(size);
+        output.put_span(dst, size);
         if (next_free < codes.limit()) {
-            t.prefix[next_free] = static_cast<std::uint16_t>(old_code);
-            t.suffix[next_free] = last;
+            t.entry[next_free] = static_cast<std::uint32_t>(old_code) |
+                                 (static_cast<std::uint32_t>(last) << 16);
+            t.length[next_free] = static_cast<std::uint16_t>(t.length[old_code] + 1u);
+            t.position[next_free] = old_position;
             ++next_free;
         }
         old_code = incoming;
+        old_position = position;
         if (out.failed())
             break;
     }
@@ -162,14 +188,14 @@ DecodeStatus decode_codes(Reader& in, Writer& out, AdaptiveTables& t, AdaptiveCo
 
 } // namespace
 
-DecodeStatus decode_adaptive(Reader& in, Writer& out, AdaptiveTables& tables, int max_width,
-                             bool expand_repeats)
+DecodeStatus decode_adaptive(Reader& in, Writer& out, AdaptiveTables& tables,
+                             StringHistory& history, int max_width, bool expand_repeats)
 {
     AdaptiveCodes codes(in, max_width);
     start_table(tables, codes.limit());
     if (expand_repeats)
-        return decode_codes(in, out, tables, codes, RepeatExpander(out));
-    return decode_codes(in, out, tables, codes, DirectOutput{out});
+        return decode_codes(in, out, tables, history, codes, RepeatExpander(out));
+    return decode_codes(in, out, tables, history, codes, DirectOutput{out});
 }
 
 } // namespace arc::detail

@@ -45,29 +45,111 @@ bool read_tree(Reader& in, HuffmanTree& tree)
     return true;
 }
 
+void build_first_byte_table(HuffmanTree& tree)
+{
+    for (unsigned bits = 0; bits < 256; ++bits) {
+        int node = 0;
+        std::uint16_t result = 0;
+        for (unsigned k = 0; k < 8; ++k) {
+            const int child = tree.child[node][(bits >> k) & 1];
+            if (child < 0) {
+                result = static_cast<std::uint16_t>(((k + 1) << 9) | -(child + 1));
+                break;
+            }
+            node = child;
+            result = static_cast<std::uint16_t>(node);
+        }
+        tree.first_byte[bits] = result;
+    }
+}
+
+// The data bits, least significant bit of each byte first.
+class BitSource {
+public:
+    explicit BitSource(Reader& in) : in_(in) {}
+
+    // Loads bytes until more than 56 bits are held or the data ends.
+    void fill()
+    {
+        while (count_ <= 56) {
+            const int byte = in_.get();
+            if (byte < 0)
+                return;
+            bits_ |= static_cast<std::uint64_t>(byte) << count_;
+            count_ += 8;
+        }
+    }
+    unsigned count() const { return count_; }
+    unsigned peek_byte() const { return static_cast<unsigned>(bits_ & 0xFF); }
+    void drop(unsigned n)
+    {
+        bits_ >>= n;
+        count_ -= n;
+    }
+    // The next bit, or -1 at the end of the data.
+    int next()
+    {
+        if (count_ == 0) {
+            fill();
+            if (count_ == 0)
+                return -1;
+        }
+        const int bit = static_cast<int>(bits_ & 1);
+        drop(1);
+        return bit;
+    }
+
+private:
+    Reader& in_;
+    std::uint64_t bits_ = 0;
+    unsigned count_ = 0;
+};
+
+// Follows the tree from `node` one bit at a time; the value, or -1 when the
+// data ends first.
+int walk(const HuffmanTree& tree, int node, BitSource& bits)
+{
+    for (;;) {
+        const int bit = bits.next();
+        if (bit < 0)
+            return -1;
+        const int child = tree.child[node][bit];
+        if (child < 0)
+            return -(child + 1);
+        node = child;
+    }
+}
+
 } // namespace
 
 // Every step down the tree takes one bit, so even a tree with cycles ends
-// with the data.
+// with the data. Eight bits at a time are looked up from the root.
 DecodeStatus decode_squeezed(Reader& in, Writer& out, HuffmanTree& tree)
 {
     if (!read_tree(in, tree))
         return in.failed() ? DecodeStatus::read_failed : DecodeStatus::bad_huffman_tree;
+    build_first_byte_table(tree);
     RepeatExpander expander(out);
-    int node = 0;
-    for (int byte = in.get(); byte >= 0; byte = in.get()) {
-        for (int bit = 0; bit < 8; ++bit, byte >>= 1) {
-            const int child = tree.child[node][byte & 1];
-            if (child >= 0) {
-                node = child;
-                continue;
+    BitSource bits(in);
+    for (;;) {
+        bits.fill();
+        int value;
+        if (bits.count() >= 8) {
+            const unsigned entry = tree.first_byte[bits.peek_byte()];
+            const unsigned used = entry >> 9;
+            if (used != 0) {
+                bits.drop(used);
+                value = static_cast<int>(entry & 0x1FF);
+            } else {
+                bits.drop(8);
+                value = walk(tree, static_cast<int>(entry), bits);
             }
-            const int value = -(child + 1);
-            if (value == end_value)
-                return end_status(in, out);
-            expander.put(static_cast<std::uint8_t>(value));
-            node = 0;
+        } else {
+            value = walk(tree, 0, bits);
         }
+        if (value < 0 || value == end_value)
+            break;
+        expander.put(static_cast<std::uint8_t>(value));
         if (out.failed())
             break;
     }

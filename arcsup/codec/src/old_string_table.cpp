@@ -29,7 +29,7 @@ unsigned OldStringTable::slot_for(std::uint16_t predecessor, std::uint8_t follow
 // of the slot's collision chain, linked as the chain's new end. A free slot
 // always exists: at most 4096 entries are ever entered. The chain walk is
 // bounded as well; chains are acyclic, the bound only guards that.
-void OldStringTable::enter(std::uint16_t predecessor, std::uint8_t follower)
+unsigned OldStringTable::enter(std::uint16_t predecessor, std::uint8_t follower)
 {
     unsigned slot = slot_for(predecessor, follower);
     if (entries_[slot].used) {
@@ -42,14 +42,19 @@ void OldStringTable::enter(std::uint16_t predecessor, std::uint8_t follower)
         entries_[last].next = static_cast<std::uint16_t>(probe);
         slot = probe;
     }
-    entries_[slot] = Entry{predecessor, 0, follower, 1};
+    const unsigned length = predecessor == none ? 1u : (*this)[predecessor].length + 1u;
+    entries_[slot] = Entry{predecessor, 0, static_cast<std::uint16_t>(length < 0xFFFF ? length : 0xFFFF),
+                           follower, 1};
+    return slot;
 }
 
 void OldStringTable::start(OldHash hash)
 {
     hash_ = hash;
     for (Entry& e : entries_)
-        e = Entry{none, 0, 0, 0};
+        e = Entry{none, 0, 1, 0, 0};
+    for (std::uint64_t& p : positions_)
+        p = 0;
     for (unsigned byte = 0; byte < 256; ++byte)
         enter(none, static_cast<std::uint8_t>(byte));
     remaining_ = size - 256;

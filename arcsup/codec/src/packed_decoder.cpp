@@ -12,8 +12,7 @@ DecodeStatus decode_packed(Reader& in, Writer& out)
     RepeatExpander expander(out);
     for (auto block = in.available(); !block.empty() && !out.failed(); block = in.available()) {
         const auto part = block.first(std::min(block.size(), slice));
-        for (std::uint8_t byte : part)
-            expander.put(byte);
+        expander.put_span(part.data(), part.size());
         in.consume(part.size());
     }
     return end_status(in, out);

@@ -66,3 +66,27 @@ TEST(DecodeFixture, OldCrunchBeyondAFullTable)
 
 } // namespace
 } // namespace arc::test
+
+namespace arc::test {
+namespace {
+
+// The decoders copy a string from where it was written out before while that
+// lies in the recent output, and spell it along its chain when it does not:
+// here the second copy of the text reuses strings made more than 2 MiB of
+// output earlier (the alternating bytes between make few, long strings).
+TEST(DecodeFixture, StringsOlderThanTheRecentOutput)
+{
+    const Bytes text = text_data(2000, 13);
+    Bytes input = text;
+    for (std::size_t i = 0; i < (5u << 19); ++i)
+        input.push_back(i % 2 ? 'B' : 'A');
+    input.insert(input.end(), text.begin(), text.end());
+    for (int m : {5, 6, 7, 8, 9}) {
+        const Decoded decoded = decode(m, member_data(m, input));
+        EXPECT_EQ(decoded.status, DecodeStatus::ok) << m;
+        EXPECT_TRUE(decoded.data == input) << m;
+    }
+}
+
+} // namespace
+} // namespace arc::test

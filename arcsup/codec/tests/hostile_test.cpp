@@ -62,48 +62,69 @@ TEST(Hostile, FlippedBitsStayInBounds)
     }
 }
 
-// Entry 256, written after a clear, and entry 257 name each other as prefix:
-// codes A, 257 (A A), clear, 256 (defines 256 = 257 + A), 257 (defines
-// 257 = 256 + A), 257 (a loop).
-TEST(Hostile, AdaptivePrefixLoopIsAStackOverflow)
-{
-    const Bytes codes = pack_code_groups({{'A', 257, 256}, {256, 257, 257}}, 9);
-    EXPECT_EQ(decode(method::squashed, codes).status, DecodeStatus::stack_overflow);
-    Bytes crunched = codes;
-    crunched.insert(crunched.begin(), 12);
-    EXPECT_EQ(decode(method::crunched, crunched).status, DecodeStatus::stack_overflow);
-    // Without the last code the same data is fine.
-    const Bytes fine = pack_code_groups({{'A', 257, 256}, {256, 257}}, 9);
-    EXPECT_EQ(decode(method::squashed, fine).status, DecodeStatus::ok);
-}
-
-// A first code that names an unused slot U, then the byte f with (U, f)
-// entered into U itself: U becomes its own predecessor.
-TEST(Hostile, OldCrunchPredecessorLoopIsAStackOverflow)
+// Entry 256 is written after a clear from the string before it; a code 256
+// right after the clear would reach it and, with entry 257 written next,
+// make a prefix loop (A, 257, clear, 256, 257, 257). The code after a clear
+// must be a byte, as every compressor writes it.
+TEST(Hostile, AdaptiveCodeAfterAClearMustBeAByte)
 {
     struct Case {
+        const char* what;
+        std::vector<std::vector<int>> groups;
+        DecodeStatus status;
+        Bytes output;
+    };
+    const Case cases[] = {
+        {"prefix loop", {{'A', 257, 256}, {256, 257, 257}}, DecodeStatus::bad_code, {'A', 'A', 'A'}},
+        {"string code after clear", {{'A', 257, 256}, {300}}, DecodeStatus::bad_code, {'A', 'A', 'A'}},
+        {"byte after clear", {{'A', 257, 256}, {'B', 257}}, DecodeStatus::ok,
+         {'A', 'A', 'A', 'B', 'B', 'B'}},
+    };
+    for (const Case& c : cases) {
+        const Bytes codes = pack_code_groups(c.groups, 9);
+        const Decoded squashed = decode(method::squashed, codes);
+        EXPECT_EQ(squashed.status, c.status) << c.what;
+        EXPECT_EQ(squashed.data, c.output) << c.what;
+        Bytes crunched = codes;
+        crunched.insert(crunched.begin(), 12);
+        EXPECT_EQ(decode(method::crunched, crunched).status, c.status) << c.what;
+    }
+}
+
+// Codes are table positions. A code naming an unused slot is only valid as
+// the slot that this very step fills (the old string plus its first byte);
+// anything else could make a slot its own predecessor.
+TEST(Hostile, OldCrunchUnusedCodes)
+{
+    struct Hash {
         int method;
         OldCrunchHash hash;
     };
-    for (const Case c : {Case{5, OldCrunchHash::mid_square}, Case{6, OldCrunchHash::mid_square},
-                         Case{7, OldCrunchHash::multiplicative}}) {
-        const OldCrunchTable table(c.hash);
-        int loop_slot = -1;
-        int byte = 0;
-        for (unsigned u = 0; u < OldCrunchTable::size && loop_slot < 0; ++u)
-            for (int f = 0; f < 256 && loop_slot < 0; ++f)
-                if (!table.used(u) &&
-                    table.slot_for_next(static_cast<std::uint16_t>(u), static_cast<std::uint8_t>(f)) == u) {
-                    loop_slot = static_cast<int>(u);
-                    byte = f;
-                }
-        ASSERT_GE(loop_slot, 0) << "no self-entering slot for method " << c.method;
-        const int byte_code = table.code_of_byte(static_cast<std::uint8_t>(byte));
-        const Decoded decoded =
-            decode(c.method, pack_twelve_bit_codes({loop_slot, byte_code, loop_slot}));
-        EXPECT_EQ(decoded.status, DecodeStatus::stack_overflow) << c.method;
-        const Decoded before = decode(c.method, pack_twelve_bit_codes({loop_slot, byte_code}));
-        EXPECT_EQ(before.status, DecodeStatus::ok) << c.method;
+    for (const Hash h : {Hash{5, OldCrunchHash::mid_square}, Hash{6, OldCrunchHash::mid_square},
+                         Hash{7, OldCrunchHash::multiplicative}}) {
+        const OldCrunchTable table(h.hash);
+        const int a = table.code_of_byte('A');
+        const int next = static_cast<int>(table.slot_for_next(static_cast<std::uint16_t>(a), 'A'));
+        int unused_other = 0;
+        while (table.used(unused_other) || unused_other == next)
+            ++unused_other;
+        struct Case {
+            const char* what;
+            std::vector<int> codes;
+            DecodeStatus status;
+            Bytes output;
+        };
+        const Case cases[] = {
+            {"first code unused", {unused_other, a}, DecodeStatus::bad_code, {}},
+            {"unused code filled by this step", {a, next}, DecodeStatus::ok, {'A', 'A', 'A'}},
+            {"unused code this step does not fill", {a, unused_other}, DecodeStatus::bad_code,
+             {'A', 'A', 'A'}},
+        };
+        for (const Case& c : cases) {
+            const Decoded decoded = decode(h.method, pack_twelve_bit_codes(c.codes));
+            EXPECT_EQ(decoded.status, c.status) << h.method << " " << c.what;
+            EXPECT_EQ(decoded.data, c.output) << h.method << " " << c.what;
+        }
     }
 }
 
@@ -142,8 +163,10 @@ TEST(Hostile, WriterFailureStopsDecodingEarly)
 
 TEST(Hostile, HuffmanCycleOverMuchDataEnds)
 {
-    Bytes data = {1, 0, 0, 0, 0, 0};  // both children of node 0 are node 0
-    data.resize(1u << 20, 0xA5);
+    // Node count 1; both children of node 0 are node 0.
+    Bytes data(1u << 20, 0xA5);
+    std::fill_n(data.begin(), 6, 0);
+    data[0] = 1;
     const Decoded decoded = decode(method::squeezed, data);
     EXPECT_EQ(decoded.status, DecodeStatus::ok);
     EXPECT_TRUE(decoded.data.empty());

@@ -15,12 +15,18 @@ enum class DecodeStatus {
     // or the values, or a tree cut short by the end of the data.
     bad_huffman_tree,
     // Methods 5..9: a string longer than the decode stack (4095 bytes for
-    // 5..7, 8192 for 8 and 9), which only damaged data produces.
+    // 5..7, 8192 for 8 and 9), or a string whose table chain does not match
+    // its length. Kept as a last guard: the code checks of bad_code already
+    // refuse the damaged data that could lead there.
     stack_overflow,
     // Method 8: the first data byte is not 12.
     too_many_bits,
-    // Methods 8 and 9: a code beyond the next free code, or equal to it when
-    // the table is full; only damaged data holds one.
+    // Damaged string-table data: methods 8 and 9, a first code or a code
+    // right after a clear that is not a byte, a code beyond the next free
+    // code, or equal to it when the table is full; methods 5..7, a first code
+    // naming an unused table slot, or an unused slot that the step's own
+    // new entry does not fill. No compressor writes such codes; refusing
+    // them keeps every string the one its entry was made from.
     bad_code,
     // A method byte other than 1..9; nothing was read or written.
     unknown_method,
@@ -37,9 +43,10 @@ std::string_view message_text(DecodeStatus status);
 std::string_view status_name(DecodeStatus status);
 
 // The working tables of all decoders (Huffman tree, old-form string table
-// and stack, adaptive-width prefix and suffix tables and stack, about 60 KiB).
-// Allocate once and pass to every decode_member() call; a member allocates
-// nothing. Not shared between threads at the same time.
+// and stack, adaptive-width tables and stack, and a 2 MiB history of recent
+// output from which strings are copied: about 2.3 MiB in all). Allocate once
+// and pass to every decode_member() call; a member allocates nothing. Not
+// shared between threads at the same time.
 class DecoderTables {
 public:
     DecoderTables();

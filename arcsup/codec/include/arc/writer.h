@@ -45,6 +45,18 @@ public:
     }
     void write(std::span<const std::uint8_t> data) { write(data.data(), data.size()); }
 
+    // Direct filling of the buffer: reserve() makes room for `size` bytes
+    // (flushing first when fewer are free; `size` at most capacity()) and
+    // returns where they go; commit() then adds the `size` bytes written there.
+    std::uint8_t* reserve(std::size_t size)
+    {
+        if (size > static_cast<std::size_t>(end_ - cur_)) [[unlikely]]
+            make_room();
+        return cur_;
+    }
+    void commit(std::size_t size) { cur_ += size; }
+    std::size_t capacity() const { return static_cast<std::size_t>(end_ - begin_); }
+
     // Hands the buffered bytes to flush(); false when this or an earlier
     // flush failed. The codec never calls it: the owner finishes a member.
     bool finish();
