@@ -46,10 +46,13 @@ std::string full_path(std::string_view path) {
         }
         i = j + 1;
     }
+    if (parts.empty()) return "/";
     std::string out;
-    for (const std::string& part : parts) out += "/" + part;
-    if (out.empty()) out = "/";
-    if (p.size() > 1 && p.back() == '/' && out != "/") out += '/';
+    for (const std::string& part : parts) {
+        out += '/';
+        out += part;
+    }
+    if (p.back() == '/') out += '/';
     return out;
 }
 
