@@ -18,7 +18,8 @@ using namespace platform::gdi;
 
 namespace {
 
-// Glyphs larger than this are drawn this large.
+// Glyphs larger than this, or than four times the bitmap, are drawn that
+// large: bigger ones cover the whole bitmap anyway.
 constexpr double kMaxPixelSize = 2048;
 constexpr double kDefaultPixelSize = 13;
 
@@ -26,7 +27,7 @@ std::uint16_t word(int v) { return static_cast<std::uint16_t>(v); }
 
 // A Qt font for a font description: a negative height is the character
 // height, a positive one the cell height (ascent plus descent).
-QFont to_qfont(const DcState& s) {
+QFont to_qfont(const DcState& s, double max_pixels) {
     const LOGFONTA& lf = s.font->font;
     QString face = QString::fromLatin1(lf.lfFaceName);
     if (face.isEmpty() || face == QLatin1String("System")) face = QStringLiteral("Arial");
@@ -38,7 +39,7 @@ QFont to_qfont(const DcState& s) {
     font.setStrikeOut(lf.lfStrikeOut != 0);
     double height = device_length_y(s, lf.lfHeight);
     if (height < 1) height = kDefaultPixelSize;
-    height = std::min(height, kMaxPixelSize);
+    height = std::min({height, kMaxPixelSize, max_pixels});
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(height))));
     if (lf.lfHeight > 0) {
         QFontMetricsF m(font);
@@ -64,7 +65,8 @@ void record_text(DeviceContext& dc, int x, int y, const char* text, int length) 
 // Paints the text and returns its advance in device pixels.
 double paint_text(DeviceContext& dc, QPainter& p, QPoint reference, const QString& text) {
     const DcState& s = dc.state;
-    QFont font = to_qfont(s);
+    double max_pixels = 4.0 * std::max(dc.bitmap->image.width(), dc.bitmap->image.height());
+    QFont font = to_qfont(s, std::max(1.0, max_pixels));
     QFontMetricsF m(font);
     double width = m.horizontalAdvance(text);
     UINT align = s.text_align;
