@@ -44,11 +44,14 @@ inline void put32(std::vector<std::uint8_t>& b, std::uint32_t v) {
     put16(b, v >> 16);
 }
 
-// A locked view of a packed DIB block.
+// A copy of a packed DIB block, to look at.
 class DibView {
 public:
-    explicit DibView(HGLOBAL h) : h_(h), p_(static_cast<std::uint8_t*>(GlobalLock(h))) {}
-    ~DibView() { GlobalUnlock(h_); }
+    explicit DibView(HGLOBAL h) : bytes_(GlobalSize(h)) {
+        if (!bytes_.empty()) std::memcpy(bytes_.data(), GlobalLock(h), bytes_.size());
+        GlobalUnlock(h);
+        p_ = bytes_.data();
+    }
     const BITMAPINFOHEADER& header() const { return *reinterpret_cast<const BITMAPINFOHEADER*>(p_); }
     unsigned colours() const {
         const auto& h = header();
@@ -69,11 +72,11 @@ public:
         const RGBQUAD& q = colour(index);
         return (q.rgbRed << 16) | (q.rgbGreen << 8) | q.rgbBlue;
     }
-    std::size_t size() const { return GlobalSize(h_); }
+    std::size_t size() const { return bytes_.size(); }
 
 private:
-    HGLOBAL h_;
-    std::uint8_t* p_;
+    std::vector<std::uint8_t> bytes_;
+    const std::uint8_t* p_;
 };
 
 // A BMP file or bare DIB put together byte by byte.

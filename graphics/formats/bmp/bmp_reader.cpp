@@ -154,7 +154,7 @@ HGLOBAL read_bmp(File& f) {
     if (!block) return nullptr;
     auto* base = static_cast<std::uint8_t*>(GlobalLock(block));
     std::uint8_t* pixels = base + sizeof h + (wide ? 0 : table.size());
-    if (!wide) std::memcpy(base + sizeof h, table.data(), table.size());
+    if (!wide && !table.empty()) std::memcpy(base + sizeof h, table.data(), table.size());
 
     if (in.biCompression == BI_RLE8 || in.biCompression == BI_RLE4) {
         std::uint64_t left = f.size() > f.tell() ? f.size() - f.tell() : 0;

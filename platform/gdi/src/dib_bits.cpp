@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "device_context.h"
+#include "dib_size.h"
 #include "le_bytes.h"
 #include "mapping.h"
 #include "platform/gdi/dib.h"
@@ -15,17 +16,10 @@ namespace {
 
 std::uint16_t word(int v) { return static_cast<std::uint16_t>(v); }
 
-std::size_t colour_table_bytes(const BITMAPINFOHEADER& h) {
-    std::size_t count = h.biClrUsed ? (h.biClrUsed & 0xFFFF) : (h.biBitCount <= 8 ? 1u << h.biBitCount : 0);
-    std::size_t masks = h.biCompression == BI_BITFIELDS ? 12 : 0;
-    return masks + 4 * count;
-}
+std::size_t colour_table_bytes(const BITMAPINFOHEADER& h) { return static_cast<std::size_t>(dib_table_bytes(h)); }
 
 std::size_t image_bytes(const BITMAPINFOHEADER& h) {
-    long long height = h.biHeight < 0 ? -static_cast<long long>(h.biHeight) : h.biHeight;
-    long long stride = ((static_cast<long long>(h.biWidth) * h.biBitCount + 31) / 32) * 4;
-    if (h.biWidth <= 0 || stride <= 0) return 0;
-    return static_cast<std::size_t>(stride * height);
+    return static_cast<std::size_t>(dib_pixel_bytes(h).value_or(0));
 }
 
 void record_stretch_dib(DeviceContext& dc, int xDest, int yDest, int destWidth, int destHeight, int xSrc,
@@ -102,7 +96,7 @@ int GetDIBits(HDC handle, HBITMAP bitmap_handle, UINT start, UINT lines, void* b
         return image.height();
     }
     if (h.biBitCount != 24 && h.biBitCount != 32) return 0;
-    if (h.biWidth != image.width() || std::abs(h.biHeight) != image.height()) return 0;
+    if (h.biWidth != image.width() || (h.biHeight != image.height() && h.biHeight != -image.height())) return 0;
     if (bitmap->selected_in) bitmap->selected_in->close_painter();
     int height = image.height();
     if (start >= static_cast<UINT>(height)) return 0;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "dib_size.h"
 #include "le_bytes.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/dib.h"
@@ -131,13 +132,9 @@ void Player::stretch_dib(const Params& p) {
     BITMAPINFOHEADER h;
     std::memcpy(&h, dib.data(), sizeof h);
     if (h.biSize < sizeof h || h.biSize > dib.size()) return;
-    std::size_t table = (h.biCompression == BI_BITFIELDS ? 12 : 0) +
-                        4 * (h.biClrUsed ? (h.biClrUsed & 0xFFFF) : (h.biBitCount <= 8 ? 1u << h.biBitCount : 0));
-    std::size_t header = h.biSize + table;
-    if (header > dib.size()) return;
-    long long height = h.biHeight < 0 ? -static_cast<long long>(h.biHeight) : h.biHeight;
-    long long stride = ((static_cast<long long>(h.biWidth) * h.biBitCount + 31) / 32) * 4;
-    if (h.biWidth <= 0 || stride <= 0 || stride * height > static_cast<long long>(dib.size() - header)) return;
+    std::uint64_t header = h.biSize + dib_table_bytes(h);
+    auto pixels = dib_pixel_bytes(h);
+    if (!pixels || header > dib.size() || *pixels > dib.size() - header) return;
     StretchDIBits(dc_, p.s(10), p.s(9), p.s(8), p.s(7), p.s(6), p.s(5), p.s(4), p.s(3), dib.data() + header,
                   reinterpret_cast<const BITMAPINFO*>(dib.data()), p.u(2), read_u32(p.at(0)));
 }

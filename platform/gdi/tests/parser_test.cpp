@@ -53,12 +53,13 @@ struct ParserCase {
 };
 
 std::vector<ParserCase> cases() {
+    const std::vector<std::uint8_t> header = Bits().bytes();
     return {
         {"plain header and end", Bits().eof().bytes(), true, 0},
         {"disk metafile type 2", Bits(0, 2).record(rec::kLineTo, {1, 2}).eof().bytes(), true, 1},
         {"type 3", Bits(0, 3).eof().bytes(), false, 0},
         {"header size 8", Bits(0, 1, 8).eof().bytes(), false, 0},
-        {"shorter than a header", std::vector<std::uint8_t>(Bits().bytes().begin(), Bits().bytes().begin() + 17), false, 0},
+        {"shorter than a header", std::vector<std::uint8_t>(header.begin(), header.begin() + 17), false, 0},
         {"empty", {}, false, 0},
         {"no end record, ends on a record boundary", Bits().record(rec::kLineTo, {1, 2}).bytes(), true, 1},
         {"bytes after the end record are not read", Bits().eof().raw({0xFF, 0xFF, 0xFF}).bytes(), true, 0},
