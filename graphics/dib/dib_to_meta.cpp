@@ -40,9 +40,13 @@ HPALETTE make_palette(const mirv::dib::LockedDib& d) {
     return CreatePalette(lp);
 }
 
+// Metafile coordinates are 16-bit: larger pictures cannot be placed.
+constexpr LONG kMaxMetafileExtent = 0x7FFF;
+
 IPRESULT dib_to_meta(HGLOBAL block, IPPICTUREINFO* info) {
     mirv::dib::LockedDib d(block);
-    if (!d.valid()) return IPE_MEMORY;
+    if (!d.valid() || d.header().biWidth > kMaxMetafileExtent || d.header().biHeight > kMaxMetafileExtent)
+        return IPE_MEMORY;
     HDC dc = CreateMetaFileA(nullptr);
     HPALETTE palette = make_palette(d);
     if (!dc || !palette) {

@@ -209,9 +209,14 @@ TEST(Dib2Meta, RefusedDibsTable) {
     HGLOBAL huge = small_dib(24);
     static_cast<BITMAPINFOHEADER*>(GlobalLock(huge))->biWidth = 0x7FFFFFFF;
     GlobalUnlock(huge);
-    for (HGLOBAL d : {sixteen, thirty_two, tiny, short_pixels, core, huge, static_cast<HGLOBAL>(nullptr)})
+    // Wider than 16-bit metafile coordinates reach.
+    BITMAPINFOHEADER wide_header{40, 40000, 1, 1, 1, BI_RGB, 0, 0, 0, 0, 0};
+    HGLOBAL wide = GlobalAlloc(GHND, 40 + 8 + 5000);
+    std::memcpy(GlobalLock(wide), &wide_header, 40);
+    GlobalUnlock(wide);
+    for (HGLOBAL d : {sixteen, thirty_two, tiny, short_pixels, core, huge, wide, static_cast<HGLOBAL>(nullptr)})
         EXPECT_EQ(ipDib2Meta(d, nullptr, nullptr), IPE_MEMORY);
-    for (HGLOBAL d : {sixteen, thirty_two, tiny, short_pixels, core, huge}) GlobalFree(d);
+    for (HGLOBAL d : {sixteen, thirty_two, tiny, short_pixels, core, huge, wide}) GlobalFree(d);
 }
 
 TEST(Dib2MetaRoundTrip, RenderingAtTheDibSizeGivesThePixelsBack) {

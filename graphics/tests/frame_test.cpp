@@ -8,6 +8,7 @@
 #include "mirv32.h"
 #include "platform/gdi/metafile.h"
 #include "platform/msgbox.h"
+#include "progress/progress.h"
 #include "test_files.h"
 
 namespace {
@@ -192,6 +193,33 @@ TEST(Import, ShowErrorShowsOnceAndReturnsZero) {
     // Without the flag the code comes back and nothing is shown.
     EXPECT_EQ(ipImport(&dib, &mf, name.data(), IP_DIB, nullptr, 0, nullptr, nullptr), IPE_NOBMP);
     EXPECT_EQ(boxes.calls.size(), 1u);
+}
+
+int g_holder_calls = 0;
+int holder_callback() { return ++g_holder_calls, 1; }
+
+TEST(Import, RefusedWhileAnotherConversionHoldsProgressReporting) {
+    ScratchDir dir;
+    std::string file = dir.write("p.bmp", red_pixel_bmp());
+    std::vector<char> name(file.begin(), file.end());
+    name.push_back('\0');
+    ASSERT_EQ(mirv::progress::begin(nullptr, holder_callback), 0);
+    HGLOBAL dib = reinterpret_cast<HGLOBAL>(1);
+    EXPECT_EQ(ipImport(&dib, nullptr, name.data(), IP_DIB, nullptr, 0, nullptr, nullptr), IPE_BUSY);
+    EXPECT_EQ(dib, nullptr);
+    // The holder keeps its callback; the refused call did not end it.
+    EXPECT_FALSE(mirv::progress::step(50));
+    EXPECT_EQ(g_holder_calls, 1);
+    // Calls that need no progress reporting still run.
+    EXPECT_EQ(ipImport(&dib, nullptr, name.data(), IP_DIB | IP_NOWAIT, nullptr, 0, nullptr, nullptr), 0);
+    EXPECT_NE(dib, nullptr);
+    GlobalFree(dib);
+    IPRESULT direct = ipBmp2Dib(file.c_str(), 0, nullptr);
+    EXPECT_GT(direct, IPE_LAST);
+    GlobalFree(reinterpret_cast<HGLOBAL>(direct));
+    mirv::progress::end();
+    EXPECT_EQ(ipImport(&dib, nullptr, name.data(), IP_DIB, nullptr, 0, nullptr, nullptr), 0);
+    GlobalFree(dib);
 }
 
 TEST(Import, ClearsTheWholeInformationBlock) {
