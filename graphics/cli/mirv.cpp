@@ -57,6 +57,11 @@ std::optional<IPRENDERSIZE> parse_size(const std::string& text) {
     return IPRENDERSIZE{w, h};
 }
 
+bool is_raster(int type) {
+    return type == IPT_BMP || type == IPT_TIF || type == IPT_GIF || type == IPT_PCX || type == IPT_JPG ||
+           type == IPT_PNG;
+}
+
 const char* type_name(int type) {
     switch (type) {
     case IPT_WMF: return "WMF";
@@ -158,11 +163,15 @@ int main(int argc, char** argv) {
         return 0;
     }
     // Text in metafiles needs fonts, which need a GUI application; a
-    // command shows no windows, so the offscreen platform serves.
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    qInstallMessageHandler(quiet_qt);
-    int qt_argc = 1;
-    QGuiApplication app(qt_argc, argv);
+    // command shows no windows, so the offscreen platform serves. Pictures
+    // read from raster files are never rendered, and start faster without.
+    std::optional<QGuiApplication> app;
+    if (args.size() < 2 || !is_raster(ipTypFromName(args[1].c_str(), nullptr))) {
+        if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        qInstallMessageHandler(quiet_qt);
+        static int qt_argc = 1;
+        app.emplace(qt_argc, argv);
+    }
     std::string command = args[0];
     args.erase(args.begin());
     if (command == "info") return info(args);

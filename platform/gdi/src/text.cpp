@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "device_context.h"
@@ -53,12 +54,12 @@ QFont to_qfont(const DcState& s, double max_pixels) {
 bool can_paint_text() { return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr; }
 
 void record_text(DeviceContext& dc, int x, int y, const char* text, int length) {
-    std::vector<std::uint8_t> params;
-    put_u16(params, word(length));
-    params.insert(params.end(), text, text + length);
-    if (length % 2) params.push_back(0);
-    put_u16(params, word(y));
-    put_u16(params, word(x));
+    std::size_t padded = (static_cast<std::size_t>(length) + 1) & ~std::size_t{1};
+    std::vector<std::uint8_t> params(2 + padded + 4, 0);
+    write_u16(params.data(), word(length));
+    if (length > 0) std::memcpy(params.data() + 2, text, static_cast<std::size_t>(length));
+    write_u16(params.data() + 2 + padded, word(y));
+    write_u16(params.data() + 4 + padded, word(x));
     dc.recorder->record_bytes(record::kTextOut, params);
 }
 
