@@ -13,3 +13,12 @@ if(TOLVANE_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
 endif()
+if(TOLVANE_FUZZ)
+  if(NOT TOLVANE_SANITIZE)
+    # The sanitizer runtimes provide the coverage hooks every program needs.
+    message(FATAL_ERROR "TOLVANE_FUZZ needs TOLVANE_SANITIZE")
+  endif()
+  # Coverage feedback for the fuzz targets comes from all of the project's
+  # code, the libraries they link included.
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
