@@ -19,7 +19,8 @@ bool ArchiveReader::load() {
     block_start_ += loaded_;
     used_ = loaded_ = 0;
     if (block_start_ >= size_) return false;
-    long n = file_.read_full(buffer_.data(), buffer_.size());
+    long n = file_.read_full(buffer_.data(), load_size_);
+    load_size_ = std::min(load_size_ * 2, buffer_.size());
     if (n <= 0) {
         // The file got shorter or cannot be read: it ends here.
         failed_ = n < 0;
@@ -62,6 +63,7 @@ bool ArchiveReader::seek(std::uint64_t position) {
     }
     block_start_ = position;
     used_ = loaded_ = 0;
+    load_size_ = block_size;
     if (position >= size_) return true;
     if (!file_.seek(position)) {
         failed_ = true;

@@ -1,7 +1,10 @@
 #pragma once
-// Buffered reading of an archive file in blocks of 4096 bytes. The reader
-// knows the file's size when it opens it; it is at its end once the last
-// byte has been delivered, and then delivers nothing more.
+// Buffered reading of an archive file. After opening and after every seek
+// the reader loads a block of 4096 bytes, so that walking the headers reads
+// little more than the headers; while it is read on without seeking, each
+// block doubles, up to 64 KiB, so that member data streams in few reads. The
+// reader knows the file's size when it opens it; it is at its end once the
+// last byte has been delivered, and then delivers nothing more.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -15,6 +18,7 @@ namespace arcsup {
 class ArchiveReader {
 public:
     static constexpr std::size_t block_size = 4096;
+    static constexpr std::size_t max_block_size = 65536;
 
     // Opens the archive for reading and loads its first block; false when it
     // cannot be opened or read.
@@ -49,7 +53,8 @@ private:
     bool load();
 
     FileHandle file_;
-    std::array<std::uint8_t, block_size> buffer_{};
+    std::array<std::uint8_t, max_block_size> buffer_{};
+    std::size_t load_size_ = block_size;
     std::uint64_t block_start_ = 0;
     std::size_t used_ = 0;
     std::size_t loaded_ = 0;

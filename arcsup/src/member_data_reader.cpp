@@ -4,9 +4,9 @@ namespace arcsup {
 
 bool MemberDataReader::refill() {
     if (remaining_ == 0) return false;
-    auto block = archive_.window(remaining_ < ArchiveReader::block_size
+    auto block = archive_.window(remaining_ < ArchiveReader::max_block_size
                                      ? static_cast<std::size_t>(remaining_)
-                                     : ArchiveReader::block_size);
+                                     : ArchiveReader::max_block_size);
     if (block.empty()) {
         // The archive ended before the member's data did.
         mark_failed();

@@ -74,9 +74,9 @@ void copy_member(const MemberEntry& member, ArchiveReader& old_archive, NewArchi
     if (!old_archive.seek(member.data_position)) fail_write_side(Msg::copy_failed);
     std::uint64_t left = member.header.compressed_size;
     while (left > 0) {
-        auto block = old_archive.window(left < ArchiveReader::block_size
+        auto block = old_archive.window(left < ArchiveReader::max_block_size
                                             ? static_cast<std::size_t>(left)
-                                            : ArchiveReader::block_size);
+                                            : ArchiveReader::max_block_size);
         if (block.empty() || !archive.append(block)) fail_write_side(Msg::copy_failed);
         old_archive.consume(block.size());
         left -= block.size();

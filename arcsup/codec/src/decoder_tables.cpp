@@ -2,7 +2,9 @@
 
 namespace arc {
 
-DecoderTables::DecoderTables() : tables_(std::make_unique<Tables>()) {}
+// Left uninitialised on purpose: every decoder sets up the parts it uses at
+// the start of each member, and untouched pages cost nothing.
+DecoderTables::DecoderTables() : tables_(new Tables) {}
 DecoderTables::~DecoderTables() = default;
 
 } // namespace arc

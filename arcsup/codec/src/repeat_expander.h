@@ -54,6 +54,12 @@ public:
     // As put() for each byte; stretches without a marker go out at once.
     void put_span(const std::uint8_t* data, std::size_t size)
     {
+        // Most strings hold no marker: they go out in one copy.
+        if (!after_marker_ && size > 0 && !std::memchr(data, repeat_marker, size)) [[likely]] {
+            out_.write(data, size);
+            last_ = data[size - 1];
+            return;
+        }
         while (size > 0) {
             if (after_marker_ || size < 16) {
                 put(*data++);
