@@ -11,32 +11,11 @@
 #include <span>
 
 #include "arc/codec.h"
+#include "window_reader.h"
+
+using fuzz::WindowReader;
 
 namespace {
-
-class WindowReader final : public arc::Reader {
-public:
-    WindowReader(std::span<const std::uint8_t> data, std::size_t window)
-        : data_(data), window_(window)
-    {
-    }
-
-protected:
-    bool refill() override
-    {
-        if (pos_ >= data_.size())
-            return false;
-        const std::size_t n = std::min(window_, data_.size() - pos_);
-        set_window(data_.data() + pos_, n);
-        pos_ += n;
-        return true;
-    }
-
-private:
-    std::span<const std::uint8_t> data_;
-    std::size_t window_;
-    std::size_t pos_ = 0;
-};
 
 class BoundedSink final : public arc::Writer {
 public:
