@@ -23,6 +23,9 @@ struct OperationRow {
     // Whether a request for all members passes the DOS wildcard "*.*" to the
     // packer; packers that take no wildcard get no member argument instead.
     bool all_as_wildcard = true;
+    // Whether the packer takes "--" as the end of its options, so that a
+    // member name starting with '-' can be passed after it as a name.
+    bool ends_options = false;
 };
 
 // All rows in table order (without a terminating row).

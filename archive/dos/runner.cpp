@@ -119,9 +119,15 @@ int run_per_member(const OperationRow& row, const std::string& program, const Ca
     if (request->lpstrFiles) tokens = member_tokens(request->lpstrFiles);
     else tokens.push_back(row.all_as_wildcard ? "*.*" : "");
     const std::string archive = platform::full_path(request->lpstrArchive);
+    // A name that a packer would take as one of its options is refused
+    // before anything runs, unless the packer can be told where names start.
+    if (!row.ends_options)
+        for (const std::string& token : tokens)
+            if (looks_like_option(token)) return CX_ILLEGAL_PARAMETERS;
 
     for (const std::string& token : tokens) {
-        auto argv = packer_arguments(program, member_switches(row, request, archive), archive, token);
+        auto argv = packer_arguments(program, member_switches(row, request, archive), archive, token,
+                                     row.ends_options);
         int result = run_once(argv, working_dir, capture, request);
         // After a failure or a stop no further packer is started.
         if (result != CX_OK) return result;
@@ -137,11 +143,15 @@ std::string packer_program_name(std::string_view packer) {
     return name;
 }
 
+bool looks_like_option(std::string_view token) { return !token.empty() && token[0] == '-'; }
+
 std::vector<std::string> packer_arguments(const std::string& program, std::string_view switches,
-                                          const std::string& archive, std::string_view token) {
+                                          const std::string& archive, std::string_view token,
+                                          bool ends_options) {
     std::vector<std::string> argv{program};
     for (std::string& s : split(switches, " ")) argv.push_back(std::move(s));
-    argv.push_back(archive);
+    argv.push_back(looks_like_option(archive) ? "./" + archive : archive);
+    if (ends_options && !token.empty()) argv.emplace_back("--");
     if (!token.empty()) argv.emplace_back(token);
     return argv;
 }

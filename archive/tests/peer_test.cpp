@@ -128,6 +128,14 @@ TEST_F(Peer, TarListExtractAndAppendKeepTheArchive) {
     EXPECT_EQ(CxExtractDirect(nullptr, archive.c_str(), out.c_str(), nullptr, 0, nullptr), 0);
     EXPECT_EQ(read_file(out + "/a.txt"), "alpha\n");
     EXPECT_EQ(read_file(out + "/b.txt"), "beta beta\n");
+
+    // A member name that GNU tar would take as an option runs nothing.
+    const std::string marker = dir.path() + "pwned";
+    // (tar runs the command of --to-command through the shell.)
+    const std::string evil = "--to-command=touch${IFS}" + marker;
+    EXPECT_EQ(CxExtractDirect(nullptr, archive.c_str(), out.c_str(), evil.c_str(), 0, nullptr),
+              CX_DOSBOX_ERROR);  // no member of that name
+    EXPECT_FALSE(std::filesystem::exists(marker));
 }
 
 TEST_F(Peer, CoraxCommand) {

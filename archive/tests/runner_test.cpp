@@ -115,8 +115,8 @@ TEST_F(Runner, TarAppendAddsToAnExistingArchiveAndCreatesANewOne) {
     }
     ArchiveRequest all = request_for(existing);
     EXPECT_EQ(CxExtract(&all), 0);
-    EXPECT_EQ(packer_runs(), (std::vector<std::string>{cwd + "|-c|-f|" + fresh + "|f",
-                                                       cwd + "|-r|-f|" + existing + "|f",
+    EXPECT_EQ(packer_runs(), (std::vector<std::string>{cwd + "|-c|-f|" + fresh + "|--|f",
+                                                       cwd + "|-r|-f|" + existing + "|--|f",
                                                        cwd + "|-x|-f|" + existing}));
 }
 
@@ -189,6 +189,32 @@ TEST_F(Runner, HostileNamesStaySingleArguments) {
     EXPECT_FALSE(std::filesystem::exists("pwned2"));
     EXPECT_EQ(packer_runs(), std::vector<std::string>{std::filesystem::current_path().string() +
                                                       "|-y|d|" + evil + "|`touch>pwned2`"});
+}
+
+TEST_F(Runner, NamesNeverReadAsPackerOptions) {
+    fake_packer("arj", "");
+    fake_packer("tar", "");
+    std::string cwd = std::filesystem::current_path().string();
+
+    // A packer without an end-of-options marker never gets such a name.
+    ArchiveRequest arj = request_for(archive("t.arj"));
+    arj.lpstrFiles = "ok.txt -r";
+    EXPECT_EQ(CxDelete(&arj), CX_ILLEGAL_PARAMETERS);
+    EXPECT_TRUE(packer_runs().empty());
+
+    // GNU tar gets it after "--", as a name.
+    std::string tar = archive("t.tar");
+    ArchiveRequest x = request_for(tar);
+    x.lpstrFiles = "--to-command=touch";
+    EXPECT_EQ(CxExtract(&x), 0);
+    EXPECT_EQ(packer_runs(), std::vector<std::string>{cwd + "|-x|-f|" + tar + "|--|--to-command=touch"});
+
+    // A listed archive name starting with '-' is passed as a path.
+    std::filesystem::remove(log_path());
+    ArchiveRequest list = request_for("-v.arj");
+    list.lpstrListing = listing.data();
+    EXPECT_EQ(CxList(&list), 0);
+    EXPECT_EQ(packer_runs(), std::vector<std::string>{cwd + "|-y|l|./-v.arj"});
 }
 
 TEST(RunnerNames, ProgramNamesGetTheDosExtension) {
