@@ -1,5 +1,6 @@
 // Archive type detection: by extension first, then by content.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -48,8 +49,11 @@ std::size_t read_fully(int fd, unsigned char* buf, std::size_t size) {
 }
 
 int type_by_content(const char* name) {
-    FileDescriptor file{open(platform::native_path(name).c_str(), O_RDONLY | O_CLOEXEC)};
-    if (file.fd < 0) return CXT_NONE;
+    // Non-blocking, so that a named pipe or device never stalls the caller;
+    // only regular files are read.
+    FileDescriptor file{open(platform::native_path(name).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
+    struct stat st;
+    if (file.fd < 0 || fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) return CXT_NONE;
 
     off_t end_record = lseek(file.fd, -kZipEndOffset, SEEK_END);
     if (end_record >= 0) {

@@ -78,6 +78,9 @@ TEST_F(Detect, TarIsKnownByItsNameOnly) {
     EXPECT_EQ(CxIsArchiv(dir.file("a", tar).c_str()), CXT_NONE);
     EXPECT_EQ(CxIsArchiv((dir.path() + "missing").c_str()), CXT_NONE);
     EXPECT_EQ(CxIsArchiv(dir.path().c_str()), CXT_NONE);  // a directory
+    const std::string fifo = dir.path() + "pipe";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(CxIsArchiv(fifo.c_str()), CXT_NONE);  // answered at once, not waited on
 }
 
 TEST_F(Detect, ExtensionListFollowsWhatIsInstalled) {
