@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "corax32.h"
+#include "listing_rows.h"
 #include "platform/path.h"
 #include "test_dir.h"
 
@@ -29,22 +30,6 @@ std::pair<std::string, int> run(const std::string& command) {
     while (std::size_t n = std::fread(buf, 1, sizeof buf, p)) out.append(buf, n);
     int status = pclose(p);
     return {out, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
-}
-
-std::vector<std::vector<std::string>> rows_of(const char* listing) {
-    std::vector<std::vector<std::string>> rows;
-    std::stringstream in(listing);
-    for (std::string line; std::getline(in, line);) {
-        std::vector<std::string> fields;
-        std::size_t at = 0, tab;
-        while ((tab = line.find('\t', at)) != std::string::npos) {
-            fields.push_back(line.substr(at, tab - at));
-            at = tab + 1;
-        }
-        EXPECT_EQ(at, line.size()) << "every field ends with a TAB";
-        rows.push_back(fields);
-    }
-    return rows;
 }
 
 class Peer : public ::testing::Test {
@@ -77,7 +62,7 @@ TEST_F(Peer, ArjListExtractAppendDelete) {
     const std::string archive = dir.path() + "test.arj";
     ASSERT_EQ(run("cd '" + dir.path() + "src' && arj a -y '" + archive + "' one.txt two.txt").second, 0);
 
-    auto rows = rows_of(list(archive).c_str());
+    auto rows = listing_rows(list(archive).c_str());
     ASSERT_EQ(rows.size(), 2u);
     for (const auto& row : rows) EXPECT_EQ(row.size(), 6u);
     EXPECT_EQ(rows[0][0], "one.txt");
@@ -114,7 +99,7 @@ TEST_F(Peer, TarListExtractAndAppendKeepTheArchive) {
     EXPECT_EQ(CxAppendDirect(nullptr, archive.c_str(), src.c_str(), "a.txt", 0, nullptr), 0);
     EXPECT_EQ(CxAppendDirect(nullptr, archive.c_str(), src.c_str(), "b.txt", 0, nullptr), 0);
 
-    auto rows = rows_of(list(archive).c_str());
+    auto rows = listing_rows(list(archive).c_str());
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0], (std::vector<std::string>{"a.txt", "6", "6", "100.0", rows[0][4], rows[0][5]}));
     EXPECT_EQ(rows[1][0], "b.txt");

@@ -40,22 +40,6 @@ void write_bytes(const std::string& path, const Bytes& data) {
     out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
 }
 
-std::vector<std::vector<std::string>> listing_rows(const char* listing) {
-    std::vector<std::vector<std::string>> rows;
-    std::stringstream in(listing);
-    for (std::string line; std::getline(in, line);) {
-        std::vector<std::string> fields;
-        std::size_t at = 0, tab;
-        while ((tab = line.find('\t', at)) != std::string::npos) {
-            fields.push_back(line.substr(at, tab - at));
-            at = tab + 1;
-        }
-        EXPECT_EQ(at, line.size()) << "every field ends with a TAB: " << line;
-        rows.push_back(fields);
-    }
-    return rows;
-}
-
 void ModuleTest::SetUp() {
     old_backend_ = platform::set_message_box_backend([this](const platform::MessageBoxCall& call) {
         boxes.push_back(call);

@@ -10,6 +10,7 @@
 
 #include "arc_archive.h"
 #include "corax32.h"
+#include "listing_rows.h"
 #include "platform/msgbox.h"
 #include "test_data.h"
 #include "test_dir.h"
@@ -26,8 +27,7 @@ ArchiveMember member_of(int method, const std::string& name, const Bytes& data);
 Bytes read_bytes(const std::string& path);
 void write_bytes(const std::string& path, const Bytes& data);
 
-// One row of a listing split into its fields (the text before each TAB).
-std::vector<std::vector<std::string>> listing_rows(const char* listing);
+using ::listing_rows;
 
 class ModuleTest : public ::testing::Test {
 protected:
