@@ -16,8 +16,9 @@ inline bool have(const char* program) {
     return std::system((std::string("command -v ") + program + " >/dev/null 2>&1").c_str()) == 0;
 }
 
-// Runs a shell command with its error output discarded; the exit status.
-inline int run(const std::string& command) { return std::system((command + " 2>/dev/null").c_str()); }
+// Runs a shell command, a pipeline too, with the error output of all its
+// parts discarded; the exit status.
+inline int run(const std::string& command) { return std::system(("{ " + command + "; } 2>/dev/null").c_str()); }
 
 // One picture as 8-bit RGB triples, rows from the top.
 struct Picture {
