@@ -32,6 +32,8 @@ Imported dispatch(int type, const char* file, DWORD flags, IPCALLBACK callback, 
     switch (type) {
     case IPT_WMF: return take(ipWmf2Meta(file, flags, callback, info), true);
     case IPT_BMP: return take(ipBmp2Dib(file, flags, callback), false);
+    case IPT_GIF: return take(ipGif2Dib(file, flags, callback), false);
+    case IPT_PCX: return take(ipPcx2Dib(file, flags, callback), false);
     default: return {IPE_PARAMS, nullptr, nullptr};
     }
 }

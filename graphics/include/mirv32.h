@@ -117,6 +117,10 @@ MIRV32_API IPRESULT ipWmf2Meta(const char* fileName, DWORD flags, IPCALLBACK cal
 MIRV32_API int ipMeta2Wmf(const char* fileName, DWORD flags, IPCALLBACK callback, HMETAFILE metafile,
                           const IPPICTUREINFO* info);
 
+// GIF and PCX.
+MIRV32_API IPRESULT ipGif2Dib(const char* fileName, DWORD flags, IPCALLBACK callback);
+MIRV32_API IPRESULT ipPcx2Dib(const char* fileName, DWORD flags, IPCALLBACK callback);
+
 // Between the picture kinds.
 MIRV32_API IPRESULT ipMeta2Dib(HMETAFILE metafile, const IPRENDERSIZE* renderSize, const IPPICTUREINFO* info);
 MIRV32_API IPRESULT ipDib2Meta(HGLOBAL dib, const IPRENDERSIZE* renderSize, IPPICTUREINFO* info);
