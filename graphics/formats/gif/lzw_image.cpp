@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "code_reader.h"
+#include "sub_blocks.h"
 #include "mirv32.h"
 #include "progress/progress.h"
 
@@ -33,148 +34,160 @@ bool report_progress(ByteReader& in) {
     return progress::step(percent);
 }
 
+// What changes while codes arrive, kept as small local values of the
+// decoding loop so that they stay in registers.
+struct Strings {
+    unsigned size;       // bits of the next code
+    unsigned next;       // first free table entry
+    unsigned old;        // the previous code
+    std::uint8_t first;  // the first character of its string
+};
+
 class Decoder {
 public:
-    Decoder(ByteReader& in, unsigned min_code_size, PixelSink& sink)
-        : in_(in),
+    Decoder(SubBlocks& blocks, unsigned min_code_size, PixelSink& sink)
+        : blocks_(blocks),
           clear_(1u << min_code_size),
           end_(clear_ + 1),
           last_char_((clear_ - 1) & 0xFF),
           min_size_(min_code_size + 1),
-          codes_(in, end_),
           sink_(sink),
           tables_(std::make_unique<Tables>()) {
-        reset();
+        // Plain characters are strings of one.
+        for (unsigned c = 0; c <= last_char_; ++c) tables_->length[c] = 1;
     }
 
-    int run();
+    int run(ByteReader& in);
 
 private:
-    void reset() {
-        size_ = min_size_;
-        next_ = clear_ + 2;
+    Strings cleared() const { return {min_size_, clear_ + 2, 0, 0}; }
+    unsigned known_length(const Strings& s, unsigned code) const {
+        return code < s.next ? tables_->length[code] : 0;
     }
-    // The first code of the data, or the one after a clear code: a plain
-    // character that adds no string.
-    void start_string(unsigned code) {
-        first_ = static_cast<std::uint8_t>(code);
-        sink_.put(first_);
-        old_ = code;
-    }
-    int expand(unsigned code);
-    int expand_on_stack(unsigned code);
-    void write_string(std::uint8_t* out, unsigned code, unsigned length);
-    unsigned known_length(unsigned code) const {
-        if (code <= last_char_) return 1;
-        return code < next_ ? tables_->length[code] : 0;
-    }
-    void add_string() {
-        if (next_ >= kTableSize) return;  // full: codes stay 12 bits, nothing is added
-        unsigned old_length = known_length(old_);
-        tables_->prefix[next_] = static_cast<std::uint16_t>(old_);
-        tables_->suffix[next_] = first_;
-        tables_->length[next_] = static_cast<std::uint16_t>(old_length ? old_length + 1 : 0);
-        ++next_;
-        if (next_ >= (1u << size_) && size_ < kMaxCodeSize) ++size_;
-    }
+    void write_string(std::uint8_t* out, Strings& s, unsigned code, bool repeats_first, unsigned length);
+    int expand_on_stack(Strings& s, unsigned code);
+    void add_string(Strings& s);
 
-    ByteReader& in_;
+    SubBlocks& blocks_;
     const unsigned clear_;
     const unsigned end_;
     const unsigned last_char_;  // codes up to this are plain characters
     const unsigned min_size_;
-    CodeReader codes_;
     PixelSink& sink_;
     std::unique_ptr<Tables> tables_;
-    unsigned size_ = 0;
-    unsigned next_ = 0;
-    unsigned old_ = 0;
-    std::uint8_t first_ = 0;
 };
 
-int Decoder::run() {
+// For each code: the string it stands for goes out, and the previous
+// string plus this one's first character becomes a new one. A code not yet
+// in the table stands for the previous string plus its own first
+// character. A string of known length that fits in the visible part of its
+// row is written straight into its pixels; any other goes through the
+// stack and the sink.
+int Decoder::run(ByteReader& in) {
+    CodeReader codes(blocks_, end_);
+    PixelSink::Cursor cursor = sink_.cursor();
+    std::int64_t written = 0;  // pixels written at the cursor, not yet told to the sink
+    auto settle = [&] {
+        if (written) sink_.advance(written);
+        written = 0;
+        cursor = sink_.cursor();
+    };
+    Strings s = cleared();
     bool started = false;
     unsigned counted = 0;
     for (;;) {
-        unsigned code = codes_.next(size_);
-        if (code == end_) break;
-        if (++counted == kCodesPerReport) {
-            counted = 0;
-            if (report_progress(in_)) return IPE_CANCELLED;
-        }
-        if (code == clear_) {
+        unsigned code = codes.next(s.size);
+        if (code - clear_ <= 1) [[unlikely]] {
+            if (code == end_) break;
             // Several clear codes in a row are one; an end code right after
             // one ends an empty image.
-            reset();
-            do code = codes_.next(size_);
+            s = cleared();
+            do code = codes.next(s.size);
             while (code == clear_);
             if (code == end_) break;
             started = false;
         }
-        if (!started) {
-            start_string(code);
+        if (++counted == kCodesPerReport) [[unlikely]] {
+            counted = 0;
+            if (report_progress(in)) return IPE_CANCELLED;
+        }
+        if (!started) [[unlikely]] {
+            // The first code of the data, or the one after a clear code: a
+            // plain character that adds no string.
+            settle();
+            s.first = static_cast<std::uint8_t>(code);
+            sink_.put(s.first);
+            s.old = code;
             started = true;
+            cursor = sink_.cursor();
             continue;
         }
-        if (int error = expand(code)) return error;
+        bool repeats_first = code >= s.next;
+        unsigned length = known_length(s, repeats_first ? s.old : code);
+        unsigned total = length + (repeats_first ? 1 : 0);
+        if (length && total <= cursor.room && total <= kStackSize + 1) {
+            write_string(cursor.at, s, code, repeats_first, length);
+            cursor.at += total;
+            cursor.room -= total;
+            written += total;
+            if (cursor.room == 0) settle();
+        } else {
+            settle();
+            if (int error = expand_on_stack(s, code)) return error;
+            cursor = sink_.cursor();
+        }
+        add_string(s);
+        s.old = code;
     }
-    if (codes_.exhausted() || !codes_.skip_to_terminator()) return IPE_EOF;
-    return 0;
-}
-
-// Outputs the string of a code and adds the string of the previous code
-// plus this one's first character to the table. A code not yet in the table
-// stands for the previous string plus its own first character.
-int Decoder::expand(unsigned code) {
-    bool repeats_first = code >= next_;
-    unsigned base = repeats_first ? old_ : code;
-    unsigned length = known_length(base);
-    unsigned total = length + (repeats_first ? 1 : 0);
-    std::uint8_t* out = length ? sink_.claim(total) : nullptr;
-    if (!out) return expand_on_stack(code);
-    if (total - 1 > kStackSize) return IPE_NOGIF;
-    if (repeats_first) out[length] = sink_.colour_of(first_);
-    write_string(out, base, length);
-    add_string();
-    old_ = code;
+    settle();
+    if (codes.exhausted() || !blocks_.skip_to_terminator()) return IPE_EOF;
     return 0;
 }
 
 // Writes the string of a code of known length backwards into its pixels
 // and takes its first character.
-void Decoder::write_string(std::uint8_t* out, unsigned code, unsigned length) {
+inline void Decoder::write_string(std::uint8_t* out, Strings& s, unsigned code, bool repeats_first, unsigned length) {
     const Tables& t = *tables_;
-    const unsigned last_char = last_char_;
+    if (repeats_first) {
+        out[length] = sink_.colour_of(s.first);
+        code = s.old;
+    }
     unsigned at = length - 1;
-    while (code > last_char && at > 0) {
+    while (code > last_char_ && at > 0) {
         out[at--] = sink_.colour_of(t.suffix[code]);
         code = t.prefix[code];
     }
-    first_ = static_cast<std::uint8_t>(code);
-    out[0] = sink_.colour_of(first_);
+    s.first = static_cast<std::uint8_t>(code);
+    out[0] = sink_.colour_of(s.first);
 }
 
-// The same for any code, through the stack: for strings that cross a row
-// or the edge of the screen, or whose length is not known.
-int Decoder::expand_on_stack(unsigned code) {
+// The string of any code, rebuilt on the stack and handed to the sink.
+int Decoder::expand_on_stack(Strings& s, unsigned code) {
     Tables& t = *tables_;
-    unsigned incoming = code;
     unsigned depth = 0;
-    if (code >= next_) {
-        t.stack[depth++] = first_;
-        code = old_;
+    if (code >= s.next) {
+        t.stack[depth++] = s.first;
+        code = s.old;
     }
     while (code > last_char_) {
         if (depth == kStackSize) return IPE_NOGIF;
         t.stack[depth++] = t.suffix[code];
         code = t.prefix[code];
     }
-    first_ = static_cast<std::uint8_t>(code);
-    t.stack[depth++] = first_;
+    s.first = static_cast<std::uint8_t>(code);
+    t.stack[depth++] = s.first;
     sink_.put_stack(t.stack, depth);
-    add_string();
-    old_ = incoming;
     return 0;
+}
+
+inline void Decoder::add_string(Strings& s) {
+    if (s.next >= kTableSize) return;  // full: codes stay 12 bits, nothing is added
+    unsigned old_length = known_length(s, s.old);
+    Tables& t = *tables_;
+    t.prefix[s.next] = static_cast<std::uint16_t>(s.old);
+    t.suffix[s.next] = s.first;
+    t.length[s.next] = static_cast<std::uint16_t>(old_length ? old_length + 1 : 0);
+    if (++s.next >= (1u << s.size) && s.size < kMaxCodeSize) ++s.size;
 }
 
 }  // namespace
@@ -184,8 +197,9 @@ int decode_image(ByteReader& in, const Canvas& canvas, const Placement& image, c
     if (min_code_size < 0) return IPE_EOF;
     if (min_code_size > 8) return IPE_NOGIF;  // codes could not hold the strings
     PixelSink sink(canvas, image, map);
-    Decoder decoder(in, static_cast<unsigned>(min_code_size), sink);
-    return decoder.run();
+    SubBlocks blocks(in);
+    Decoder decoder(blocks, static_cast<unsigned>(min_code_size), sink);
+    return decoder.run(in);
 }
 
 }  // namespace mirv::gif

@@ -31,6 +31,7 @@ void PixelSink::next_row() {
     while (image_row_ >= image_.height) {
         if (pass_ == 0 || pass_ == 4) {
             done_ = true;
+            room_ = 0;
             return;
         }
         image_row_ = kPasses[++pass_].first_row;
@@ -44,6 +45,7 @@ void PixelSink::aim_at_row() {
     row_ = on_screen ? canvas_.pixels + static_cast<std::uint64_t>(canvas_.height - 1 - screen_row) * canvas_.row_bytes +
                            image_.left
                      : nullptr;
+    update_room();
 }
 
 }  // namespace mirv::gif

@@ -34,19 +34,23 @@ public:
     // One pixel, given as an index into the image's colour table.
     void put(std::uint8_t index) {
         if (done_) return;
-        if (row_ && column_ >= visible_from_ && column_ < visible_to_) row_[column_] = colour_of_[index];
+        if (room_) row_[column_] = colour_of_[index];
         if (++column_ == image_.width) next_row();
+        else update_room();
     }
 
-    // Room for the next `count` pixels when they all land in the visible
-    // part of the current row: the caller writes them there, already
-    // translated (colour_of). Null otherwise, and nothing changes.
-    std::uint8_t* claim(std::int64_t count) {
-        if (done_ || !row_ || column_ < visible_from_ || column_ + count > visible_to_) return nullptr;
-        std::uint8_t* out = row_ + column_;
-        column_ += count;
+    // Where the next pixels go while they stay in the visible part of the
+    // current row: a decoder may write up to `room` translated pixels
+    // (colour_of) at `at` and then tell advance() how many it wrote.
+    struct Cursor {
+        std::uint8_t* at;
+        std::int64_t room;
+    };
+    Cursor cursor() const { return room_ ? Cursor{row_ + column_, room_} : Cursor{nullptr, 0}; }
+    void advance(std::int64_t written) {
+        column_ += written;
+        room_ -= written;
         if (column_ == image_.width) next_row();
-        return out;
     }
 
     std::uint8_t colour_of(std::uint8_t index) const { return colour_of_[index]; }
@@ -56,13 +60,12 @@ public:
     void put_stack(const std::uint8_t* stack, std::size_t depth) {
         while (depth && !done_) {
             std::int64_t span = std::min<std::int64_t>(static_cast<std::int64_t>(depth), image_.width - column_);
-            if (row_ && column_ >= visible_from_ && column_ + span <= visible_to_) {
+            if (span <= room_) {
                 std::uint8_t* out = row_ + column_;
                 const std::uint8_t* in = stack + depth;
                 for (std::int64_t i = 0; i < span; ++i) out[i] = colour_of_[*--in];
                 depth -= static_cast<std::size_t>(span);
-                column_ += span;
-                if (column_ == image_.width) next_row();
+                advance(span);
             } else {
                 put(stack[--depth]);
             }
@@ -72,6 +75,11 @@ public:
 private:
     void next_row();
     void aim_at_row();
+    // Pixels from the current column on that land on the screen in this row.
+    void update_room() {
+        bool visible = row_ && column_ >= visible_from_ && column_ < visible_to_;
+        room_ = visible ? visible_to_ - column_ : 0;
+    }
 
     Canvas canvas_;
     Placement image_;
@@ -84,6 +92,7 @@ private:
     // The DIB pixel of image column 0 of the current row; null when the row
     // is off the screen or no column of the image is on it.
     std::uint8_t* row_ = nullptr;
+    std::int64_t room_ = 0;  // 0 once the image is complete
     bool done_ = false;
 };
 
