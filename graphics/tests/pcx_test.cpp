@@ -240,6 +240,45 @@ TEST_F(Pcx, RunCodes) {
     }
 }
 
+TEST_F(Pcx, LongScanLinesOfMixedCodesAcrossTheReadBuffer) {
+    // 300 lines of 3000 bytes: more code than one read buffer holds, with
+    // single bytes, runs of every length, runs of 0, and runs ending lines.
+    const int width = 3000, height = 300;
+    PcxBuilder b;
+    b.size(width, height);
+    b.bytes_per_line = width;
+    std::vector<Bytes> expected;
+    std::uint32_t seed = 12345;
+    auto next = [&] { return (seed = seed * 1103515245 + 12345) >> 16; };
+    for (int y = 0; y < height; ++y) {
+        Bytes line;
+        while (line.size() < static_cast<std::size_t>(width)) {
+            std::uint32_t r = next();
+            std::uint8_t value = static_cast<std::uint8_t>(next());
+            std::size_t left = width - line.size();
+            std::size_t n = r % 4 == 0 ? 0 : std::min<std::size_t>(r % 64, left);
+            if (r % 3 == 0 && value < 0xC0) {
+                b.coded.push_back(value);
+                line.push_back(value);
+                continue;
+            }
+            b.coded.push_back(static_cast<std::uint8_t>(0xC0 | n));
+            b.coded.push_back(value);
+            line.insert(line.end(), n, value);
+        }
+        expected.push_back(line);
+    }
+    ASSERT_GT(b.coded.size(), 70000u);
+    b.tail = palette_block();
+    Decoded d(write(b));
+    ASSERT_TRUE(d.ok()) << d.code();
+    DibView v = d.view();
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* row = v.row_from_top(y);
+        ASSERT_EQ(Bytes(row, row + width), expected[y]) << "row " << y;
+    }
+}
+
 TEST_F(Pcx, RunsDoNotCarryOverIntoTheNextScanLine) {
     // Two rows of 4; the first row's run of 6 would fill into the second.
     PcxBuilder b;
@@ -484,6 +523,9 @@ TEST_F(Pcx, UnsoundOrDamagedFilesAreRefused) {
         {"palette block one byte short", [](PcxBuilder& b) { b.tail.pop_back(); }, IPE_EOF},
         // A few bytes cannot hold the picture this header promises.
         {"huge picture in a short file", [](PcxBuilder& b) { b.xmax = 29999, b.ymax = 29999, b.bytes_per_line = 30000; }, IPE_EOF},
+        // Scan lines of one byte for rows of 30000 pixels: next to nothing
+        // of such a picture can be in the file.
+        {"picture far larger than its file", [](PcxBuilder& b) { b.xmax = 29999, b.ymax = 29999, b.bytes_per_line = 1, b.lines.clear(), b.coded = Bytes(30000, 0); }, IPE_NOPCX},
         {"huge raw picture in a short file", [](PcxBuilder& b) { b.encoding = 0, b.xmax = 29999, b.ymax = 29999, b.bytes_per_line = 30000; }, IPE_EOF},
     };
     {

@@ -25,6 +25,10 @@ namespace dib = mirv::dib;
 namespace pcx = mirv::pcx;
 
 constexpr double kMetresPerInch = 39.37007874015748;
+// Even at the best run-length coding and with every scan line as short as
+// the width allows, no file asks for more pixel bytes than this beyond 1024
+// times its size; a header that does is refused before anything is made.
+constexpr std::uint64_t kSlackBytes = 16u << 20;
 
 struct Result {
     int code = 0;
@@ -109,6 +113,7 @@ Result read_pcx(File& f) {
     // allocated for it, as reading would.
     std::uint64_t size = f.size();
     if (size < pcx::kHeaderBytes || size - pcx::kHeaderBytes < pcx::least_image_bytes(l)) return {IPE_EOF};
+    if (l.row_bytes * l.height > kSlackBytes + 1024 * size) return {IPE_NOPCX};
 
     BITMAPINFOHEADER h = dib_header(header, l);
     dib::OwnedDib out(dib::allocate(h));

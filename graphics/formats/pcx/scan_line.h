@@ -21,6 +21,7 @@ public:
 private:
     int next_raw();
     int next_rle();
+    int next_code(std::uint8_t*& out, std::uint8_t* end);
 
     ByteReader& in_;
     std::vector<std::uint8_t> line_;
