@@ -303,6 +303,13 @@ TEST_F(GifPeerTest, ImageMagickFilesDecodeLikeGiftopnm) {
          "convert -seed 6 \\( -size 13x17 plasma:fractal -colors 30 -set page 33x29+20+0 \\) "
          "\\( {in} -crop 30x20+4+2 +repage -colors 7 -set page 33x29+1+9 \\) -interlace GIF {out}",
          {2, 2, 1, false, false}},
+        // An animation as ImageMagick optimises it: later frames cropped to
+        // what changes, unchanged pixels transparent.
+        {"optimised animation",
+         "convert -size 30x20 xc:white \\( +clone -fill red -draw 'circle 8,10 12,10' \\) "
+         "\\( +clone -fill blue -draw 'rectangle 15,3 25,9' \\) \\( +clone -fill green -draw 'line 0,19 29,0' \\) "
+         "-layers Optimize {out}",
+         {4, 0, 0, true, false}},
     };
     for (const MadeCase& c : cases) check(c);
 }
