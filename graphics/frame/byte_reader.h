@@ -35,6 +35,13 @@ public:
         return done;
     }
 
+    // The buffered bytes not yet consumed, for decoders that walk them in a
+    // loop of their own; consume(n) takes n of them (n <= pending_size()).
+    // Empty until byte() or read() has been called once or has refilled.
+    const std::uint8_t* pending() const { return buffer_.data() + at_; }
+    std::size_t pending_size() const { return end_ - at_; }
+    void consume(std::size_t n) { at_ += std::min(n, end_ - at_); }
+
     // Bytes consumed from the file's start, as the file position a reader
     // without a buffer would have.
     std::uint64_t position() const { return start_ + consumed_ + at_; }
