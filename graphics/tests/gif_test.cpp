@@ -287,23 +287,31 @@ TEST(GifLzw, LongRunsAndTheFullTableDecodeExactly) {
     }
 }
 
-TEST(GifLzw, AStringLongerThanTheStackIsRefused) {
-    // One colour without clear codes: each string is one longer than the
-    // last; past 1026 pixels the reader gives up.
-    auto one_colour = [](unsigned w, unsigned h) {
-        Image im = full_image(w, h, Bytes(std::size_t{w} * h, 1));
-        im.data = gif_test::sub_blocks(gif_test::lzw_encode(im.pixels, 2, false));
-        return GifFile(w, h, kFourColours).image(im).trailer();
-    };
-    EXPECT_EQ(decode(one_colour(1024, 600)).result, IPE_NOGIF);
-    // Strings up to 1026 pixels: 1 + 2 + ... + 1026 of them and no more.
-    EXPECT_TRUE(decode(one_colour(1026, 513)).ok());
-}
-
 Bytes coded(std::initializer_list<std::pair<unsigned, unsigned>> codes) {
     gif_test::CodeWriter w;
     for (auto [code, width] : codes) w.put(code, width);
     return w.finish();
+}
+
+TEST(GifLzw, StringsAsLongAsTheTableAllowsDecode) {
+    // One colour without clear codes: each string is one longer than the
+    // last, up to the full table, and then the longest is repeated.
+    for (auto [w, h] : {std::pair{1024u, 600u}, std::pair{2000u, 3000u}}) {
+        Image im = full_image(w, h, Bytes(std::size_t{w} * h, 1));
+        im.data = gif_test::sub_blocks(gif_test::lzw_encode(im.pixels, 2, false));
+        Decoded d = decode(GifFile(w, h, kFourColours).image(im).trailer());
+        ASSERT_TRUE(d.ok()) << w << "x" << h << ": " << d.result;
+        for (unsigned y = 0; y < h; y += 7)
+            for (unsigned x = 0; x < w; x += 5) ASSERT_EQ(d.at(static_cast<int>(x), static_cast<int>(y)), 1) << x << "," << y;
+        EXPECT_EQ(d.at(static_cast<int>(w - 1), static_cast<int>(h - 1)), 1);
+    }
+    // Data beyond the image's last pixel still have to be read through.
+    Image small = full_image(10, 10, Bytes(1024 * 600, 1));
+    small.data = gif_test::sub_blocks(gif_test::lzw_encode(small.pixels, 2, false));
+    Decoded d = decode(GifFile(12, 10, kFourColours).image(small).trailer());
+    ASSERT_TRUE(d.ok()) << d.result;
+    EXPECT_EQ(d.at(9, 9), 1);
+    EXPECT_EQ(d.at(10, 9), 0);
 }
 
 TEST(GifLzw, ClearAndEndCodesInUnusualPlaces) {
@@ -342,6 +350,11 @@ TEST(GifLzw, ClearAndEndCodesInUnusualPlaces) {
         EXPECT_EQ(d.at(0, 0), c.pixels[0]) << c.name;
         EXPECT_EQ(d.at(1, 0), c.pixels[1]) << c.name;
     }
+    // A code defined through itself, which only a damaged file holds: its
+    // string never ends, and the reader gives up instead of looping.
+    Image loop = full_image(2, 1, {}, 2);
+    loop.data = gif_test::sub_blocks(coded({{4, 3}, {1, 3}, {7, 3}, {7, 3}, {7, 4}, {5, 4}}));
+    EXPECT_EQ(decode(GifFile(2, 1, kFourColours).image(loop).trailer()).result, IPE_NOGIF);
     // The file ends right after the end code, before the terminator.
     Bytes end = coded({{4, 3}, {1, 3}, {2, 3}, {5, 3}});
     end.insert(end.begin(), static_cast<std::uint8_t>(end.size()));

@@ -53,6 +53,9 @@ public:
         if (column_ == image_.width) next_row();
     }
 
+    // True once every pixel of the image has arrived.
+    bool complete() const { return done_; }
+
     std::uint8_t colour_of(std::uint8_t index) const { return colour_of_[index]; }
 
     // The pixels of a string held on a stack: stack[depth - 1] first,
