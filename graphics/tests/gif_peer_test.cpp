@@ -353,6 +353,14 @@ TEST_F(GifPeerTest, FullCodeTablesOfBothEncoders) {
     }
 }
 
+TEST_F(GifPeerTest, OneColourPicturesWithTheLongestStrings) {
+    // A plain background gives strings of well over a thousand pixels.
+    std::vector<MadeCase> cases = {{"ImageMagick", "convert -size 1000x1100 xc:white {out}", {1, 0, 0, false, false}}};
+    if (peer::have("ppmmake") && peer::have("pamtogif"))
+        cases.push_back({"pamtogif", "ppmmake rgb:20/40/60 1000 1100 | pamtogif > {out}", {1, 0, 0, false, false}});
+    for (MadeCase& c : cases) check(c);
+}
+
 // Two frames whose colour tables hold more than 256 colours between them:
 // giftopnm shows each, our one table cannot hold them.
 TEST_F(GifPeerTest, ManyColoursOverAllTablesAreRefused) {
