@@ -1,25 +1,14 @@
 // The BMP reader over arbitrary file contents; every DIB it delivers must
 // hold the pixels its header promises.
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "memory_file.h"
 #include "mirv32.h"
 
 namespace {
-
-// One in-memory file, rewritten for every input.
-struct MemoryFile {
-    int fd = memfd_create("fuzz_bmp", 0);
-    std::string path = "/proc/self/fd/" + std::to_string(fd);
-    void fill(const std::uint8_t* data, std::size_t size) {
-        if (fd < 0 || ftruncate(fd, 0) != 0 || pwrite(fd, data, size, 0) != static_cast<ssize_t>(size)) std::abort();
-    }
-};
 
 std::uint64_t promised_bytes(const BITMAPINFOHEADER& h) {
     std::uint64_t colours = h.biClrUsed ? (h.biClrUsed & 0xFFFF) : (h.biBitCount <= 8 ? 1u << h.biBitCount : 0);
@@ -30,7 +19,7 @@ std::uint64_t promised_bytes(const BITMAPINFOHEADER& h) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static MemoryFile file;
+    static fuzz::MemoryFile file;
     file.fill(data, size);
     IPRESULT r = ipBmp2Dib(file.path.c_str(), 0, nullptr);
     if (r >= 0 && r <= IPE_LAST) {

@@ -1,25 +1,14 @@
 // The GIF reader over arbitrary file contents: every DIB it delivers is the
 // 8-bit screen-sized DIB it promises, every failure one of the reader's codes.
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "memory_file.h"
 #include "mirv32.h"
 
 namespace {
-
-// One in-memory file, rewritten for every input.
-struct MemoryFile {
-    int fd = memfd_create("fuzz_gif", 0);
-    std::string path = "/proc/self/fd/" + std::to_string(fd);
-    void fill(const std::uint8_t* data, std::size_t size) {
-        if (fd < 0 || ftruncate(fd, 0) != 0 || pwrite(fd, data, size, 0) != static_cast<ssize_t>(size)) std::abort();
-    }
-};
 
 // Screens above this many pixels are left out: the reader allocates the
 // whole screen before it reads any picture data, so such inputs only
@@ -65,7 +54,7 @@ void check_dib(HGLOBAL dib, unsigned width, unsigned height) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static MemoryFile file;
+    static fuzz::MemoryFile file;
     bool has_screen = size >= 10;
     unsigned width = has_screen ? screen_word(data, 6) : 0, height = has_screen ? screen_word(data, 8) : 0;
     if (static_cast<std::uint64_t>(width) * height > kLargestScreen) return -1;

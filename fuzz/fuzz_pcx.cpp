@@ -1,26 +1,15 @@
 // The PCX decoder over arbitrary file contents; every DIB it delivers must
 // hold the pixels its header promises, and every failure must be one the
 // decoder may give.
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "memory_file.h"
 #include "mirv32.h"
 
 namespace {
-
-// One in-memory file, rewritten for every input.
-struct MemoryFile {
-    int fd = memfd_create("fuzz_pcx", 0);
-    std::string path = "/proc/self/fd/" + std::to_string(fd);
-    void fill(const std::uint8_t* data, std::size_t size) {
-        if (fd < 0 || ftruncate(fd, 0) != 0 || pwrite(fd, data, size, 0) != static_cast<ssize_t>(size)) std::abort();
-    }
-};
 
 bool allowed_failure(IPRESULT r) { return r == IPE_NOPCX || r == IPE_EOF || r == IPE_MEMORY; }
 
@@ -39,7 +28,7 @@ bool sound(const BITMAPINFOHEADER& h, std::size_t block) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static MemoryFile file;
+    static fuzz::MemoryFile file;
     file.fill(data, size);
     IPRESULT r = ipPcx2Dib(file.path.c_str(), 0, nullptr);
     if (r >= 0 && r <= IPE_LAST) {

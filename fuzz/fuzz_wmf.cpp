@@ -1,27 +1,13 @@
 // The WMF reader over arbitrary file contents, and every metafile it
 // accepts rendered into a small bitmap.
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <QGuiApplication>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
+#include "memory_file.h"
 #include "mirv32.h"
 #include "platform/gdi/metafile.h"
-
-namespace {
-
-struct MemoryFile {
-    int fd = memfd_create("fuzz_wmf", 0);
-    std::string path = "/proc/self/fd/" + std::to_string(fd);
-    void fill(const std::uint8_t* data, std::size_t size) {
-        if (fd < 0 || ftruncate(fd, 0) != 0 || pwrite(fd, data, size, 0) != static_cast<ssize_t>(size)) std::abort();
-    }
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     // Text rendering needs a GUI application; no display is needed.
@@ -31,7 +17,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static MemoryFile file;
+    static fuzz::MemoryFile file;
     file.fill(data, size);
     IPPICTUREINFO info{};
     IPRESULT r = ipWmf2Meta(file.path.c_str(), 0, nullptr, &info);

@@ -15,25 +15,7 @@
 namespace {
 
 // The file's pixels as our decoder gives them, as RGB rows from the top.
-peer::Picture ours(const std::string& file) {
-    peer::Picture p;
-    IPRESULT r = ipPcx2Dib(file.c_str(), 0, nullptr);
-    if (r <= IPE_LAST) return p;
-    HGLOBAL dib = reinterpret_cast<HGLOBAL>(r);
-    {
-        DibView v(dib);
-        p.width = v.header().biWidth;
-        p.height = v.header().biHeight;
-        for (int y = 0; y < p.height; ++y)
-            for (int x = 0; x < p.width; ++x) {
-                std::uint32_t c = v.rgb(x, y);
-                p.rgb.insert(p.rgb.end(), {static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8),
-                                           static_cast<std::uint8_t>(c)});
-            }
-    }
-    GlobalFree(dib);
-    return p;
-}
+peer::Picture ours(const std::string& file) { return peer::picture_of(ipPcx2Dib(file.c_str(), 0, nullptr)); }
 
 // What pcxtoppm makes of a file: exactly one picture, or none.
 peer::Picture pcxtoppm(const std::string& file, const std::string& out) {

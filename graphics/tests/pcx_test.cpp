@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "message_box_recorder.h"
 #include "mirv32.h"
-#include "platform/msgbox.h"
 #include "progress/progress.h"
 #include "test_files.h"
 
@@ -601,21 +601,6 @@ TEST_F(Pcx, RefusedWhileAnotherConversionHoldsProgressReporting) {
     if (r > IPE_LAST) GlobalFree(reinterpret_cast<HGLOBAL>(r));
     mirv::progress::end();
 }
-
-class MessageBoxRecorder {
-public:
-    MessageBoxRecorder() {
-        previous_ = platform::set_message_box_backend([this](const platform::MessageBoxCall& c) {
-            calls.push_back(c);
-            return IDOK;
-        });
-    }
-    ~MessageBoxRecorder() { platform::set_message_box_backend(previous_); }
-    std::vector<platform::MessageBoxCall> calls;
-
-private:
-    platform::MessageBoxBackend previous_;
-};
 
 std::vector<char> name_buffer(const std::string& s) {
     std::vector<char> b(s.begin(), s.end());

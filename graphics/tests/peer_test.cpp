@@ -8,66 +8,18 @@
 #include <vector>
 
 #include "mirv32.h"
+#include "peer_tools.h"
 #include "test_files.h"
 
 namespace {
 
-bool have(const char* program) {
-    return std::system((std::string("command -v ") + program + " >/dev/null 2>&1").c_str()) == 0;
-}
+using peer::have;
+using peer::run;
+using Pixels = peer::Picture;
 
-int run(const std::string& command) { return std::system((command + " 2>/dev/null").c_str()); }
+Pixels read_ppm(const std::string& file) { return peer::read_pnm(file); }
 
-// Pixels of a binary P6 file: width, height and RGB bytes.
-struct Pixels {
-    int width = 0, height = 0;
-    std::vector<std::uint8_t> rgb;
-    bool operator==(const Pixels&) const = default;
-};
-
-Pixels read_ppm(const std::string& file) {
-    Pixels p;
-    std::vector<std::uint8_t> bytes = read_file(file);
-    std::size_t i = 0;
-    auto token = [&] {
-        std::string t;
-        while (i < bytes.size()) {
-            if (bytes[i] == '#') while (i < bytes.size() && bytes[i] != '\n') ++i;
-            else if (std::isspace(bytes[i])) { if (!t.empty()) break; ++i; }
-            else t += static_cast<char>(bytes[i++]);
-        }
-        return t;
-    };
-    if (token() != "P6") return p;
-    p.width = std::stoi(token());
-    p.height = std::stoi(token());
-    int max = std::stoi(token());
-    ++i;
-    if (max != 255 || bytes.size() < i + 3u * p.width * p.height) return {};
-    p.rgb.assign(bytes.begin() + static_cast<long>(i), bytes.begin() + static_cast<long>(i + 3u * p.width * p.height));
-    return p;
-}
-
-Pixels ours(const std::string& file) {
-    Pixels p;
-    IPRESULT r = ipBmp2Dib(file.c_str(), 0, nullptr);
-    if (r <= IPE_LAST) return p;
-    HGLOBAL dib = reinterpret_cast<HGLOBAL>(r);
-    {
-        DibView v(dib);
-        p.width = v.header().biWidth;
-        p.height = v.header().biHeight;
-        for (int y = 0; y < p.height; ++y)
-            for (int x = 0; x < p.width; ++x) {
-                std::uint32_t c = v.rgb(x, y);
-                p.rgb.push_back(static_cast<std::uint8_t>(c >> 16));
-                p.rgb.push_back(static_cast<std::uint8_t>(c >> 8));
-                p.rgb.push_back(static_cast<std::uint8_t>(c));
-            }
-    }
-    GlobalFree(dib);
-    return p;
-}
+Pixels ours(const std::string& file) { return peer::picture_of(ipBmp2Dib(file.c_str(), 0, nullptr)); }
 
 class PeerTest : public ::testing::Test {
 protected:

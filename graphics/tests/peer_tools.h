@@ -81,4 +81,31 @@ inline std::vector<Picture> read_pnm_stream(const std::vector<std::uint8_t>& byt
 
 inline std::vector<Picture> read_pnm_stream(const std::string& file) { return read_pnm_stream(read_file(file)); }
 
+// The first picture of a netpbm file, or an empty one.
+inline Picture read_pnm(const std::string& file) {
+    std::vector<Picture> all = read_pnm_stream(file);
+    return all.empty() ? Picture{} : all[0];
+}
+
+// What one of our readers made of a file, as RGB rows; the DIB is freed.
+// An error code gives an empty picture.
+inline Picture picture_of(IPRESULT result) {
+    Picture p;
+    if (result <= IPE_LAST) return p;
+    HGLOBAL dib = reinterpret_cast<HGLOBAL>(result);
+    {
+        DibView v(dib);
+        p.width = v.header().biWidth;
+        p.height = v.header().biHeight;
+        for (int y = 0; y < p.height; ++y)
+            for (int x = 0; x < p.width; ++x) {
+                std::uint32_t c = v.rgb(x, y);
+                p.rgb.insert(p.rgb.end(), {static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8),
+                                           static_cast<std::uint8_t>(c)});
+            }
+    }
+    GlobalFree(dib);
+    return p;
+}
+
 }  // namespace peer
