@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "code_reader.h"
-#include "sub_blocks.h"
 #include "mirv32.h"
 #include "progress/progress.h"
+#include "sub_blocks.h"
 
 namespace mirv::gif {
 
