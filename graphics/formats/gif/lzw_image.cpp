@@ -155,7 +155,9 @@ int Decoder::run(ByteReader& in) {
         bool repeats_first = code >= s.next;
         unsigned length = known_length(s, repeats_first ? s.old : code);
         unsigned total = length + (repeats_first ? 1 : 0);
-        if (length && total <= cursor.room && total <= kStackSize + 1) {
+        // Known lengths never exceed the table, so such a string always
+        // fits the stack's bound.
+        if (length && total <= cursor.room) {
             std::uint8_t* out = cursor.at;
             write_string(out, s, code, repeats_first, length);
             // The new string is the previous one and this one's first

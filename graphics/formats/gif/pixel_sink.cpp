@@ -19,8 +19,7 @@ constexpr Pass kPasses[5] = {{0, 1}, {0, 8}, {4, 8}, {2, 4}, {1, 2}};
 PixelSink::PixelSink(const Canvas& canvas, const Placement& image, const ColourMap& map)
     : canvas_(canvas), image_(image), pass_(image.interlaced ? 1 : 0) {
     for (std::size_t i = 0; i < 256; ++i) colour_of_[i] = static_cast<std::uint8_t>(map[i]);
-    visible_from_ = std::min(std::max<std::int64_t>(0, -image.left), image.width);
-    visible_to_ = std::max(visible_from_, std::min(image.width, canvas.width - image.left));
+    visible_to_ = std::clamp<std::int64_t>(canvas.width - image.left, 0, std::max<std::int64_t>(image.width, 0));
     done_ = image.width <= 0 || image.height <= 0;
     if (!done_) aim_at_row();
 }
@@ -41,7 +40,7 @@ void PixelSink::next_row() {
 
 void PixelSink::aim_at_row() {
     std::int64_t screen_row = image_.top + image_row_;
-    bool on_screen = screen_row >= 0 && screen_row < canvas_.height && visible_from_ < visible_to_;
+    bool on_screen = screen_row < canvas_.height && visible_to_ > 0;
     row_ = on_screen ? canvas_.pixels + static_cast<std::uint64_t>(canvas_.height - 1 - screen_row) * canvas_.row_bytes +
                            image_.left
                      : nullptr;

@@ -18,7 +18,8 @@ struct Canvas {
     std::int64_t height;
 };
 
-// Position and layout of one image on the screen.
+// Position and layout of one image on the screen; left and top are never
+// negative (they come from 16-bit unsigned fields).
 struct Placement {
     std::int64_t left = 0;
     std::int64_t top = 0;
@@ -79,16 +80,12 @@ private:
     void next_row();
     void aim_at_row();
     // Pixels from the current column on that land on the screen in this row.
-    void update_room() {
-        bool visible = row_ && column_ >= visible_from_ && column_ < visible_to_;
-        room_ = visible ? visible_to_ - column_ : 0;
-    }
+    void update_room() { room_ = row_ && column_ < visible_to_ ? visible_to_ - column_ : 0; }
 
     Canvas canvas_;
     Placement image_;
     std::uint8_t colour_of_[256];  // low byte of the image's map entry
-    std::int64_t visible_from_;  // image columns on the screen: [from, to)
-    std::int64_t visible_to_;
+    std::int64_t visible_to_;  // image columns below this are on the screen
     int pass_;
     std::int64_t image_row_ = 0;
     std::int64_t column_ = 0;
